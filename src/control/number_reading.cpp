@@ -1,0 +1,101 @@
+#include "control/number_reading.h"
+
+#include <charconv>
+#include <string>
+#include <system_error>
+
+namespace ravelin {
+
+namespace {
+
+bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Walks the text with the skipped characters left out.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) { skip(); }
+    bool atEnd() const { return pos_ >= text_.size(); }
+    char peek() const { return atEnd() ? '\0' : text_[pos_]; }
+    void advance()
+    {
+        ++pos_;
+        skip();
+    }
+    std::size_t position() const { return pos_; }
+    void rewind(std::size_t pos) { pos_ = pos; }
+
+private:
+    void skip()
+    {
+        while (pos_ < text_.size() && isSkipped(text_[pos_]))
+            ++pos_;
+    }
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace
+
+double readNumber(std::string_view text)
+{
+    Cursor in(text);
+    bool negative = false;
+    if (in.peek() == '+' || in.peek() == '-') {
+        negative = in.peek() == '-';
+        in.advance();
+    }
+
+    // The number in the form from_chars reads: digits, '.', digits, 'e', exponent.
+    std::string number;
+    bool anyDigit = false;
+    while (isDigit(in.peek())) {
+        number += in.peek();
+        anyDigit = true;
+        in.advance();
+    }
+    if (in.peek() == '.') {
+        number += '.';
+        in.advance();
+        while (isDigit(in.peek())) {
+            number += in.peek();
+            anyDigit = true;
+            in.advance();
+        }
+    }
+    if (!anyDigit)
+        return 0;
+
+    const char e = in.peek();
+    if (e == 'e' || e == 'E' || e == 'd' || e == 'D') {
+        const std::size_t mark = in.position();
+        std::string exponent = "e";
+        in.advance();
+        if (in.peek() == '+' || in.peek() == '-') {
+            exponent += in.peek();
+            in.advance();
+        }
+        bool exponentDigit = false;
+        while (isDigit(in.peek())) {
+            exponent += in.peek();
+            exponentDigit = true;
+            in.advance();
+        }
+        if (exponentDigit)
+            number += exponent;
+        else
+            in.rewind(mark);
+    }
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                              std::chars_format::general);
+    (void)end;
+    if (error == std::errc::result_out_of_range)
+        return 0;
+    if (error != std::errc{})
+        return 0;
+    return negative ? -value : value;
+}
+
+} // namespace ravelin

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace ravelin {
+
+struct FormModel;
+
+// The spin count, the run mode and the halt spin.
+class RunInputs {
+public:
+    explicit RunInputs(FormModel& form) : form_(form) {}
+
+    void textanzahlChange();
+    void haltbeiChange();
+    void option1Click();
+
+private:
+    FormModel& form_;
+};
+
+} // namespace ravelin

@@ -1,0 +1,71 @@
+#include "import/file_lists.h"
+
+namespace ravelin {
+
+namespace {
+const std::string noName;
+}
+
+const std::string& DriveList::selectedDrive() const
+{
+    return selected_ >= 0 && selected_ < static_cast<int>(drives_.size())
+               ? drives_[static_cast<std::size_t>(selected_)]
+               : noName;
+}
+
+void DriveList::setDrives(std::vector<std::string> drives, int selected)
+{
+    drives_ = std::move(drives);
+    selected_ = selected;
+    touch();
+}
+
+void DriveList::select(int index)
+{
+    if (index < 0 || index >= static_cast<int>(drives_.size()))
+        return;
+    assign(selected_, index);
+    if (onChange)
+        onChange();
+}
+
+void DirList::setPath(const std::string& path)
+{
+    if (path_ == path)
+        return;
+    path_ = path;
+    touch();
+    if (onChange)
+        onChange();
+}
+
+void DirList::setEntries(std::vector<Entry> entries, int currentIndex)
+{
+    entries_ = std::move(entries);
+    currentIndex_ = currentIndex;
+    touch();
+}
+
+const std::string& FileList::selectedFile() const
+{
+    return selected_ >= 0 && selected_ < static_cast<int>(files_.size())
+               ? files_[static_cast<std::size_t>(selected_)]
+               : noName;
+}
+
+void FileList::setContents(std::string folder, std::vector<std::string> files)
+{
+    folder_ = std::move(folder);
+    files_ = std::move(files);
+    selected_ = -1;
+    touch();
+}
+
+void FileList::setSelected(int index)
+{
+    if (index < -1 || index >= static_cast<int>(files_.size()))
+        index = -1;
+    assign(selected_, index);
+}
+
+} // namespace ravelin

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "window/controls.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ravelin {
+
+// The drive list: the mounted file systems a user would browse.
+class DriveList : public Control {
+public:
+    using Control::Control;
+
+    const std::vector<std::string>& drives() const { return drives_; }
+    int selected() const { return selected_; }
+    const std::string& selectedDrive() const;
+
+    void setDrives(std::vector<std::string> drives, int selected);
+    // Chooses a drive as the user would; the change handling runs at once.
+    void select(int index);
+
+    std::function<void()> onChange;
+
+private:
+    std::vector<std::string> drives_;
+    int selected_ = -1;
+};
+
+// The directory list: the path from the drive's root down to the current
+// folder, then that folder's sub-folders.
+class DirList : public Control {
+public:
+    struct Entry {
+        std::string path;  // the folder this row opens
+        std::string label; // what the row shows
+        int depth = 0;     // indentation
+        bool open = false; // on the path to the current folder (or the folder itself)
+    };
+
+    using Control::Control;
+
+    const std::string& path() const { return path_; }
+    const std::vector<Entry>& entries() const { return entries_; }
+    int currentIndex() const { return currentIndex_; }
+
+    // Sets the current folder; the change handling runs at once when it differs.
+    void setPath(const std::string& path);
+    void setEntries(std::vector<Entry> entries, int currentIndex);
+
+    std::function<void()> onChange;
+
+private:
+    std::string path_;
+    std::vector<Entry> entries_;
+    int currentIndex_ = -1;
+};
+
+// The file list: the "*.txt" files of one folder.
+class FileList : public Control {
+public:
+    using Control::Control;
+
+    const std::string& folder() const { return folder_; }
+    const std::vector<std::string>& files() const { return files_; }
+    int selected() const { return selected_; }
+    const std::string& selectedFile() const;
+
+    void setContents(std::string folder, std::vector<std::string> files);
+    void setSelected(int index);
+
+private:
+    std::string folder_;
+    std::vector<std::string> files_;
+    int selected_ = -1;
+};
+
+} // namespace ravelin

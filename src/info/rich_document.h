@@ -1,0 +1,51 @@
+#pragma once
+
+#include "window/colour.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ravelin {
+
+// A small formatted document: paragraphs of runs that share one format.
+// Text is UTF-8; a line break inside a paragraph is '\n', a tab '\t'.
+struct TextFormat {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    double pointSize = 0;         // 0: the viewer's own size
+    std::optional<Colour> colour; // empty: the viewer's text colour
+    std::string fontFamily;       // empty: the viewer's font
+
+    bool operator==(const TextFormat&) const = default;
+};
+
+struct TextRun {
+    std::string text;
+    TextFormat format;
+
+    bool operator==(const TextRun&) const = default;
+};
+
+enum class ParagraphAlignment { Left, Centre, Right, Justify };
+
+struct Paragraph {
+    std::vector<TextRun> runs;
+    ParagraphAlignment alignment = ParagraphAlignment::Left;
+
+    bool operator==(const Paragraph&) const = default;
+};
+
+struct RichDocument {
+    std::vector<Paragraph> paragraphs;
+
+    // Unformatted text: runs joined, paragraphs separated by '\n'.
+    std::string plainText() const;
+    // One paragraph per line of the text, every run in the standard format.
+    static RichDocument fromPlainText(const std::string& text);
+
+    bool operator==(const RichDocument&) const = default;
+};
+
+} // namespace ravelin

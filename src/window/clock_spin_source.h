@@ -1,0 +1,22 @@
+#pragma once
+
+#include "window/platform.h"
+
+#include <cstdint>
+#include <random>
+
+namespace ravelin {
+
+// The computer's spins: a generator seeded from the clock at start-up.
+class ClockSpinSource : public SpinSource {
+public:
+    void seedFromClock() override;
+    void seed(std::uint64_t seed) { engine_.seed(seed); }
+    // Uniform in [0, 1), never 1.
+    float next() override;
+
+private:
+    std::mt19937_64 engine_{0x5eed};
+};
+
+} // namespace ravelin

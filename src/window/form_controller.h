@@ -1,0 +1,68 @@
+#pragma once
+
+#include "control/marking.h"
+#include "control/restart.h"
+#include "control/run_inputs.h"
+#include "import/import_panel.h"
+#include "info/exit_command.h"
+#include "info/info_viewer.h"
+#include "run/spin_run.h"
+#include "window/form_model.h"
+#include "window/platform.h"
+
+#include <string_view>
+
+namespace ravelin {
+
+struct Platform {
+    SpinSource& spins;
+    Confirmation& confirmation;
+    FileSystem& files;
+};
+
+// The window's behaviour without the toolkit: it owns the model, wires the
+// controls' change handling to the handlers and takes every user event.
+// Constructing it runs the start-up.
+class FormController {
+public:
+    explicit FormController(Platform platform);
+    FormController(const FormController&) = delete;
+    FormController& operator=(const FormController&) = delete;
+
+    FormModel& form() { return form_; }
+    const FormModel& form() const { return form_; }
+
+    // User events, one handler each.
+    void okstartClick() { spinRun_.okstartClick(); }
+    void okabbrechenClick() { restart_.okabbrechenClick(); }
+    void option1Click(int index) { form_.Option1.select(index); }
+    void textanzahlEdited(std::string_view text) { form_.textanzahl.setText(text); }
+    void haltbeiEdited(std::string_view text) { form_.haltbei.setText(text); }
+    // A click or drag in the frequency grid that ended at (row, col).
+    void tabelle1Click(int row, int col);
+    void okresetlClick() { marking_.okresetlClick(); }
+    void command1Click() { marking_.command1Click(); }
+    void okexternClick() { importPanel_.okexternClick(); }
+    void okexternokClick() { importPanel_.okexternokClick(); }
+    void okexternabbruchClick() { importPanel_.okexternabbruchClick(); }
+    void drive1Choose(int index) { form_.Drive1.select(index); }
+    void dir1Open(int entryIndex);
+    void file1Click(int index);
+    void okinfoClick() { infoViewer_.okinfoClick(); }
+    void okendeClick() { exit_.okendeClick(); }
+
+    bool quitRequested() const { return form_.quitRequested; }
+
+private:
+    FormModel form_;
+    Platform platform_;
+    RunInputs runInputs_;
+    SpinRun spinRun_;
+    Marking marking_;
+    Restart restart_;
+    ImportPanel importPanel_;
+    InfoViewer infoViewer_;
+    ExitCommand exit_;
+};
+
+} // namespace ravelin

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "board/board_tables.h"
+#include "board/session_state.h"
+#include "import/file_lists.h"
+#include "window/controls.h"
+#include "window/grid_model.h"
+#include "window/rich_text_viewer.h"
+
+#include <functional>
+
+namespace ravelin {
+
+// Everything the handlers work on: the session state, the board tables and
+// the state of every control of the window, each named as in the window.
+struct FormModel {
+    FormModel();
+    FormModel(const FormModel&) = delete;
+    FormModel& operator=(const FormModel&) = delete;
+
+    SessionState state;
+    BoardTables board;
+
+    // Left column.
+    GridModel tabelle1;
+    GridModel tabelle2;
+    Label Label6, Label7, Label8, Label9;
+    Button okresetl;
+    Label Label11, Label13, Label14;
+    Button Command1;
+
+    // Middle column.
+    Label text;
+    Label Label3, Label4, Label5;
+    Label lakut;
+    Label Lreal;
+    GridModel tabelle3;
+    Button okinfo;
+    RichTextViewer infotext;
+
+    // Right column.
+    Label Label1;
+    TextBox textanzahl;
+    Label Label15;
+    OptionGroup Option1;
+    TextBox haltbei;
+    Label Label17, Lrotat;
+    Label Label2, lzahl;
+    Button okstart;
+    Button okabbrechen;
+    Button okextern;
+    Button okende;
+
+    // The import panel over the right column.
+    Frame Frame1;
+    DriveList Drive1;
+    Label Label10;
+    DirList Dir1;
+    FileList File1;
+    Button okexternok;
+    Button okexternabbruch;
+
+    // Set by the exit once the user has confirmed it.
+    bool quitRequested = false;
+
+    // The view's way of painting a control at once, inside a handler.
+    std::function<void(const Control&)> repaintNow;
+
+    // Every control with a caption, text or state of its own, for the view.
+    template <typename Visitor> void forEachControl(Visitor&& visit);
+};
+
+template <typename Visitor> void FormModel::forEachControl(Visitor&& visit)
+{
+    for (Control* c : std::initializer_list<Control*>{
+             &Label6, &Label7, &Label8, &Label9, &okresetl, &Label11, &Label13, &Label14,
+             &Command1, &text, &Label3, &Label4, &Label5, &lakut, &Lreal, &okinfo, &infotext,
+             &Label1, &textanzahl, &Label15, &Option1, &haltbei, &Label17, &Lrotat, &Label2,
+             &lzahl, &okstart, &okabbrechen, &okextern, &okende, &Frame1, &Drive1, &Label10,
+             &Dir1, &File1, &okexternok, &okexternabbruch})
+        visit(*c);
+}
+
+} // namespace ravelin

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "window/colour.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ravelin {
+
+enum class ColumnAlignment { LeftTop, CentreTop };
+
+// A grid addressed through its current cell: handlers set the current row
+// and column, then read or write that cell's text or background colour.
+// Cells outside the grid read as empty and ignore writes.
+class GridModel {
+public:
+    GridModel(std::string name, int rows, int cols, int fixedCols, std::string toolTip = {});
+
+    const std::string& name() const { return name_; }
+    const std::string& toolTip() const { return toolTip_; }
+    int rows() const { return rows_; }
+    int cols() const { return cols_; }
+    int fixedCols() const { return fixedCols_; }
+
+    void setRow(int row) { row_ = row; }
+    void setCol(int col) { col_ = col; }
+    int row() const { return row_; }
+    int col() const { return col_; }
+
+    const std::string& text() const { return textAt(row_, col_); }
+    void setText(std::string_view text) { setTextAt(row_, col_, text); }
+    Colour cellBackColour() const { return colourAt(row_, col_); }
+    void setCellBackColour(Colour colour) { setColourAt(row_, col_, colour); }
+
+    // Direct addressing, for the view and for tests; moves no current cell.
+    const std::string& textAt(int row, int col) const;
+    Colour colourAt(int row, int col) const;
+    void setTextAt(int row, int col, std::string_view text);
+    void setColourAt(int row, int col, Colour colour);
+
+    void setTopRow(int row);
+    int topRow() const { return topRow_; }
+
+    // Where the user's last click or drag ended.
+    void setSelectionEnd(int row, int col);
+    int selectionEndRow() const { return selEndRow_; }
+    int selectionEndCol() const { return selEndCol_; }
+
+    void setColWidth(int col, int twips);
+    int colWidth(int col) const;
+    void setColAlignment(int col, ColumnAlignment alignment);
+    ColumnAlignment colAlignment(int col) const;
+
+    // Every cell loses its text and colour; layout stays.
+    void clear();
+
+    // What changed since the view last looked, so that a refresh touches
+    // only those rows. takeChanges() hands it over and starts afresh.
+    struct Changes {
+        int firstRow = -1; // -1: no cell changed
+        int lastRow = -1;
+        bool topRow = false;
+        bool layout = false;
+        bool any() const { return firstRow >= 0 || topRow || layout; }
+    };
+    const Changes& changes() const { return changes_; }
+    Changes takeChanges();
+
+private:
+    bool contains(int row, int col) const;
+    std::size_t index(int row, int col) const;
+    void markRow(int row);
+
+    std::string name_;
+    std::string toolTip_;
+    int rows_;
+    int cols_;
+    int fixedCols_;
+    int row_ = 0;
+    int col_ = 0;
+    int topRow_ = 0;
+    int selEndRow_ = 0;
+    int selEndCol_ = 0;
+    std::vector<std::string> texts_;
+    std::vector<Colour> colours_;
+    std::vector<int> widths_;
+    std::vector<ColumnAlignment> alignments_;
+    Changes changes_;
+};
+
+} // namespace ravelin

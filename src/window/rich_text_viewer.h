@@ -1,0 +1,29 @@
+#pragma once
+
+#include "info/rich_document.h"
+#include "window/controls.h"
+
+namespace ravelin {
+
+// The info viewer: shows a formatted document, or plain text set by a handler.
+class RichTextViewer : public Control {
+public:
+    using Control::Control;
+
+    const RichDocument& document() const { return document_; }
+    std::string text() const { return document_.plainText(); }
+
+    void setText(const std::string& text) { setDocument(RichDocument::fromPlainText(text)); }
+    void setDocument(RichDocument document)
+    {
+        if (document_ == document)
+            return;
+        document_ = std::move(document);
+        touch();
+    }
+
+private:
+    RichDocument document_;
+};
+
+} // namespace ravelin

@@ -1,0 +1,100 @@
+#include "board/session_state.h"
+
+#include <gtest/gtest.h>
+
+namespace ravelin {
+namespace {
+
+SessionState midRunState()
+{
+    SessionState s;
+    s.importmodus = 1;
+    s.wurfanzahl = 150;
+    s.haltwurf = 42.5;
+    s.permanenz = {0, 17, 0, 32, 0};
+    s.importanzahl = 3;
+    s.wurfnummer = 77;
+    s.kombiwurf = 25;
+    s.rotwurf = 12;
+    s.rotzaehler = 11;
+    s.rotationen = 2;
+    s.schritt = 2;
+    s.wurfzahl = 14;
+    s.aktsechser = 3;
+    s.aktkolonne = 2;
+    s.aktfarbe = 1;
+    s.zahl = 15;
+    s.vorzahl = 15;
+    s.paarzahl = 15;
+    s.paarstatus = 1;
+    s.doppeltgesehen = 1;
+    s.paargesehen = 1;
+    s.dreifachgesehen = 1;
+    return s;
+}
+
+TEST(SessionStateTest, StartValues)
+{
+    SessionState s = midRunState();
+    s.setToStartValues();
+    EXPECT_EQ(s.importmodus, 0);
+    EXPECT_EQ(s.wurfanzahl, 0);
+    EXPECT_EQ(s.haltwurf, 0);
+    EXPECT_TRUE(s.permanenz.empty());
+    EXPECT_EQ(s.importanzahl, 0);
+    EXPECT_EQ(s.wurfnummer, 0);
+    EXPECT_EQ(s.kombiwurf, 0);
+    EXPECT_EQ(s.schritt, 0);
+    EXPECT_EQ(s.zahl, 0);
+    EXPECT_EQ(s.vorzahl, 200);
+    EXPECT_EQ(s.paarzahl, 200);
+    EXPECT_EQ(s.paarstatus, 0);
+    EXPECT_EQ(s.doppeltgesehen + s.paargesehen + s.dreifachgesehen, 0);
+    EXPECT_EQ(s.rotwurf + s.rotzaehler + s.rotationen, 0);
+}
+
+TEST(SessionStateTest, SetBackClearsTheRunButKeepsInputsAndImport)
+{
+    SessionState s = midRunState();
+    s.setBackForNewRun();
+    // Set back.
+    EXPECT_EQ(s.wurfnummer, 0);
+    EXPECT_EQ(s.wurfanzahl, 0);
+    EXPECT_EQ(s.importmodus, 0);
+    EXPECT_EQ(s.kombiwurf, 0);
+    EXPECT_EQ(s.schritt, 0);
+    EXPECT_EQ(s.vorzahl, 200);
+    EXPECT_EQ(s.paarzahl, 200);
+    EXPECT_EQ(s.paarstatus, 0);
+    EXPECT_EQ(s.doppeltgesehen, 0);
+    EXPECT_EQ(s.paargesehen, 0);
+    EXPECT_EQ(s.dreifachgesehen, 0);
+    EXPECT_EQ(s.rotzaehler, 0);
+    EXPECT_EQ(s.rotationen, 0);
+    EXPECT_EQ(s.rotwurf, 0);
+    // Kept: the halt spin, the import and the triple's working values.
+    EXPECT_EQ(s.haltwurf, 42.5);
+    EXPECT_EQ(s.permanenz, (std::vector<double>{0, 17, 0, 32, 0}));
+    EXPECT_EQ(s.importanzahl, 3);
+    EXPECT_EQ(s.wurfzahl, 14);
+    EXPECT_EQ(s.aktsechser, 3);
+    EXPECT_EQ(s.aktkolonne, 2);
+    EXPECT_EQ(s.aktfarbe, 1);
+    EXPECT_EQ(s.zahl, 15);
+}
+
+TEST(SessionStateTest, PermanenzReadsZeroOutsideTheList)
+{
+    SessionState s;
+    s.permanenz = {0, 17, 3.5};
+    EXPECT_EQ(s.permanenzAt(1), 17);
+    EXPECT_EQ(s.permanenzAt(2), 3.5);
+    EXPECT_EQ(s.permanenzAt(3), 0);
+    EXPECT_EQ(s.permanenzAt(-1), 0);
+    EXPECT_EQ(s.permanenzAt(1e300), 0);
+    s.permanenz.clear();
+    EXPECT_EQ(s.permanenzAt(0), 0);
+}
+
+} // namespace
+} // namespace ravelin

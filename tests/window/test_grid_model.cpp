@@ -1,0 +1,100 @@
+#include "window/grid_model.h"
+
+#include <gtest/gtest.h>
+
+namespace ravelin {
+namespace {
+
+TEST(GridModelTest, NeverWrittenCellIsEmptyWithStandardColour)
+{
+    GridModel g("g", 5, 3, 1);
+    g.setRow(4);
+    g.setCol(2);
+    EXPECT_EQ(g.text(), "");
+    EXPECT_EQ(g.cellBackColour(), 0u);
+}
+
+TEST(GridModelTest, CurrentCellAddressesReadsAndWritesAndStaysWhereLeft)
+{
+    GridModel g("g", 5, 3, 1);
+    g.setRow(2);
+    g.setCol(1);
+    g.setText(" ");
+    g.setCellBackColour(0xC0FFC0);
+    EXPECT_EQ(g.row(), 2);
+    EXPECT_EQ(g.col(), 1);
+    EXPECT_EQ(g.textAt(2, 1), " ");
+    EXPECT_EQ(g.textAt(1, 2), "");
+    EXPECT_EQ(g.colourAt(2, 1), 0xC0FFC0u);
+    g.setCol(0);
+    EXPECT_EQ(g.text(), "");
+    g.setCol(1);
+    EXPECT_EQ(g.text(), " ") << "text is stored unchanged, blanks included";
+}
+
+TEST(GridModelTest, ColoursReadBackExactly)
+{
+    GridModel g("g", 2, 2, 0);
+    for (Colour c : {0x80000005u, 0xC00000u, 0x00C000u, 1u, 0xFFFFFFu}) {
+        g.setCellBackColour(c);
+        EXPECT_EQ(g.cellBackColour(), c);
+    }
+    g.setCellBackColour(0);
+    EXPECT_EQ(g.cellBackColour(), 0u);
+}
+
+TEST(GridModelTest, OutsideCellsReadEmptyAndIgnoreWrites)
+{
+    GridModel g("g", 3, 2, 0);
+    for (auto [r, c] : {std::pair{-1, 0}, std::pair{3, 0}, std::pair{0, 2}, std::pair{0, -1}}) {
+        g.setRow(r);
+        g.setCol(c);
+        g.setText("x");
+        g.setCellBackColour(5);
+        EXPECT_EQ(g.text(), "");
+        EXPECT_EQ(g.cellBackColour(), 0u);
+    }
+    EXPECT_FALSE(g.changes().any());
+}
+
+TEST(GridModelTest, ClearEmptiesCellsButKeepsLayoutAndCurrentCell)
+{
+    GridModel g("g", 4, 2, 1);
+    g.setColWidth(1, 700);
+    g.setColAlignment(1, ColumnAlignment::CentreTop);
+    g.setTextAt(3, 1, "12");
+    g.setColourAt(0, 0, 0xC0FFC0);
+    g.setRow(3);
+    g.clear();
+    EXPECT_EQ(g.textAt(3, 1), "");
+    EXPECT_EQ(g.colourAt(0, 0), 0u);
+    EXPECT_EQ(g.rows(), 4);
+    EXPECT_EQ(g.cols(), 2);
+    EXPECT_EQ(g.colWidth(1), 700);
+    EXPECT_EQ(g.colAlignment(1), ColumnAlignment::CentreTop);
+    EXPECT_EQ(g.row(), 3);
+}
+
+TEST(GridModelTest, ChangesCoverExactlyTheTouchedRows)
+{
+    GridModel g("g", 5000, 4, 1);
+    g.takeChanges();
+    g.setTextAt(40, 1, "14/3");
+    g.setTextAt(41, 1, "2/1");
+    g.setTextAt(41, 1, "2/1"); // no change
+    auto changes = g.takeChanges();
+    EXPECT_EQ(changes.firstRow, 40);
+    EXPECT_EQ(changes.lastRow, 41);
+    EXPECT_FALSE(changes.topRow);
+    EXPECT_FALSE(g.changes().any());
+
+    g.setTopRow(16);
+    g.setTextAt(41, 1, "2/1");
+    changes = g.takeChanges();
+    EXPECT_TRUE(changes.topRow);
+    EXPECT_EQ(changes.firstRow, -1);
+    EXPECT_EQ(g.topRow(), 16);
+}
+
+} // namespace
+} // namespace ravelin
