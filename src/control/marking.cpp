@@ -4,10 +4,65 @@
 
 namespace ravelin {
 
-void rearmGreenGrid(FormModel&) {}
+namespace {
 
-void Marking::tabelle1Click() {}
-void Marking::okresetlClick() {}
-void Marking::command1Click() {}
+constexpr int lastNumber = 36;
+// The text of an armed row: on the green background it looks empty, and the
+// statistics record a first appearance only where they find exactly this.
+constexpr const char* armed = " ";
+
+bool isMarked(const GridModel& tabelle1) { return tabelle1.cellBackColour() == colour::lightGreen; }
+
+} // namespace
+
+void rearmGreenGrid(FormModel& form)
+{
+    GridModel& t1 = form.tabelle1;
+    GridModel& t2 = form.tabelle2;
+    t1.setCol(0);
+    t2.setCol(0);
+    for (int n = 0; n <= lastNumber; ++n) {
+        t1.setRow(n);
+        t2.setRow(n);
+        t2.setText(isMarked(t1) ? armed : "");
+    }
+}
+
+void Marking::tabelle1Click()
+{
+    GridModel& t1 = form_.tabelle1;
+    GridModel& t2 = form_.tabelle2;
+    // The row decides, not the column; of a drag only the row it ended on.
+    const int n = t1.selectionEndRow();
+    if (n < 0 || n > lastNumber)
+        return;
+    t1.setRow(n);
+    t2.setRow(n);
+    t1.setCol(0);
+    t2.setCol(0);
+    if (isMarked(t1)) {
+        t1.setCellBackColour(colour::standard);
+        t2.setText("");
+    } else {
+        t1.setCellBackColour(colour::lightGreen);
+        t2.setText(armed);
+    }
+}
+
+void Marking::okresetlClick()
+{
+    GridModel& t1 = form_.tabelle1;
+    GridModel& t2 = form_.tabelle2;
+    t1.setCol(0);
+    t2.setCol(0);
+    for (int n = 0; n <= lastNumber; ++n) {
+        t1.setRow(n);
+        t2.setRow(n);
+        t1.setCellBackColour(colour::standard);
+        t2.setText("");
+    }
+}
+
+void Marking::command1Click() { rearmGreenGrid(form_); }
 
 } // namespace ravelin

@@ -1,0 +1,144 @@
+#include "control/marking.h"
+#include "support/scripted_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace ravelin {
+namespace {
+
+using testing::TestWindow;
+
+bool marked(const FormModel& form, int n) { return form.tabelle1.colourAt(n, 0) == colour::lightGreen; }
+const std::string& green(const FormModel& form, int n) { return form.tabelle2.textAt(n, 0); }
+
+// Every row outside `expectMarked` is unmarked with an empty green cell.
+void expectOnlyMarked(const FormModel& form, const std::set<int>& expectMarked)
+{
+    for (int n = 0; n <= 36; ++n) {
+        if (expectMarked.count(n))
+            continue;
+        EXPECT_EQ(form.tabelle1.colourAt(n, 0), colour::standard) << "row " << n;
+        EXPECT_EQ(green(form, n), "") << "row " << n;
+    }
+}
+
+class ClickInRow17 : public ::testing::TestWithParam<int> {};
+
+TEST_P(ClickInRow17, TogglesNumber17WhateverTheColumn)
+{
+    TestWindow w;
+    const int col = GetParam();
+    w.controller.tabelle1Click(17, col);
+    EXPECT_TRUE(marked(w.form, 17));
+    EXPECT_EQ(w.form.tabelle1.colourAt(17, 0), 0xC0FFC0u);
+    EXPECT_EQ(green(w.form, 17), " ");
+    // Only the label cell carries the mark; the clicked count cell stays plain.
+    for (int c = 1; c < 4; ++c)
+        EXPECT_EQ(w.form.tabelle1.colourAt(17, c), colour::standard);
+    EXPECT_EQ(w.form.tabelle1.textAt(17, 0), "17");
+    expectOnlyMarked(w.form, {17});
+
+    w.controller.tabelle1Click(17, col);
+    expectOnlyMarked(w.form, {});
+}
+
+INSTANTIATE_TEST_SUITE_P(AnyColumn, ClickInRow17, ::testing::Values(0, 1, 2, 3));
+
+TEST(MarkingTest, DragTogglesOnlyTheRowWhereTheSelectionEnds)
+{
+    TestWindow w;
+    Marking marking(w.form);
+    // A drag from row 3 to row 9: the current cell stays at its start.
+    w.form.tabelle1.setRow(3);
+    w.form.tabelle1.setCol(2);
+    w.form.tabelle1.setSelectionEnd(9, 2);
+    marking.tabelle1Click();
+    EXPECT_TRUE(marked(w.form, 9));
+    EXPECT_EQ(green(w.form, 9), " ");
+    expectOnlyMarked(w.form, {9});
+}
+
+TEST(MarkingTest, MarksOfSeveralNumbersAreIndependent)
+{
+    TestWindow w;
+    for (int n : {0, 5, 36})
+        w.controller.tabelle1Click(n, 1);
+    w.controller.tabelle1Click(5, 3);
+    EXPECT_TRUE(marked(w.form, 0));
+    EXPECT_TRUE(marked(w.form, 36));
+    EXPECT_EQ(green(w.form, 0), " ");
+    EXPECT_EQ(green(w.form, 36), " ");
+    expectOnlyMarked(w.form, {0, 36});
+}
+
+TEST(MarkingTest, SelectionEndOutsideTheNumbersChangesNothing)
+{
+    TestWindow w;
+    Marking marking(w.form);
+    for (int row : {-1, 37}) {
+        w.form.tabelle1.setSelectionEnd(row, 0);
+        marking.tabelle1Click();
+    }
+    expectOnlyMarked(w.form, {});
+}
+
+TEST(MarkingTest, UnmarkDiscardsARecordedFirstAppearanceAndReMarkArmsAgain)
+{
+    TestWindow w;
+    w.controller.tabelle1Click(12, 0);
+    w.form.tabelle2.setTextAt(12, 0, "6"); // as the statistics record it
+    w.controller.tabelle1Click(12, 2);
+    EXPECT_FALSE(marked(w.form, 12));
+    EXPECT_EQ(green(w.form, 12), "");
+    w.controller.tabelle1Click(12, 1);
+    EXPECT_TRUE(marked(w.form, 12));
+    EXPECT_EQ(green(w.form, 12), " ");
+}
+
+TEST(MarkingTest, Command1ArmsMarkedRowsAgainAndEmptiesTheOthers)
+{
+    TestWindow w;
+    for (int n : {4, 8, 30})
+        w.controller.tabelle1Click(n, 0);
+    w.form.tabelle2.setTextAt(4, 0, "12");
+    w.form.tabelle2.setTextAt(30, 0, "57");
+    w.form.tabelle2.setTextAt(9, 0, "3"); // a stray entry on an unmarked row
+    w.controller.command1Click();
+    for (int n : {4, 8, 30}) {
+        EXPECT_TRUE(marked(w.form, n)) << n;
+        EXPECT_EQ(green(w.form, n), " ") << n;
+    }
+    expectOnlyMarked(w.form, {4, 8, 30});
+}
+
+TEST(MarkingTest, ReArmReadsTheMarkFromTheLabelCellOnly)
+{
+    TestWindow w;
+    // A coloured count cell is no mark.
+    w.form.tabelle1.setColourAt(7, 2, colour::lightGreen);
+    w.form.tabelle1.setColourAt(7, 3, colour::candidateBlue);
+    w.form.tabelle1.setColourAt(11, 0, colour::lightGreen);
+    rearmGreenGrid(w.form);
+    EXPECT_EQ(green(w.form, 7), "");
+    EXPECT_EQ(green(w.form, 11), " ");
+    EXPECT_EQ(w.form.tabelle1.col(), 0);
+    EXPECT_EQ(w.form.tabelle2.col(), 0);
+}
+
+TEST(MarkingTest, OkresetlClearsEveryMarkAndEveryGreenCell)
+{
+    TestWindow w;
+    for (int n : {0, 3, 17, 36})
+        w.controller.tabelle1Click(n, 0);
+    w.form.tabelle2.setTextAt(17, 0, "21");
+    w.controller.okresetlClick();
+    expectOnlyMarked(w.form, {});
+    // The number labels stay.
+    for (int n = 0; n <= 36; ++n)
+        EXPECT_EQ(w.form.tabelle1.textAt(n, 0), std::to_string(n));
+}
+
+} // namespace
+} // namespace ravelin
