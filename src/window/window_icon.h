@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace ravelin {
+
+// The program's own picture: a wheel of red and black pockets around a green
+// hub, painted at any size.
+QPixmap paintRavelinIcon(int size);
+QIcon ravelinIcon();
+
+} // namespace ravelin
