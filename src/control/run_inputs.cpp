@@ -1,12 +1,56 @@
 #include "control/run_inputs.h"
 
 #include "control/number_reading.h"
+#include "control/run_mode.h"
 #include "window/form_model.h"
 
 namespace ravelin {
 
-void RunInputs::textanzahlChange() {}
-void RunInputs::haltbeiChange() {}
-void RunInputs::option1Click() {}
+namespace {
+// "Rotation/37" needs a whole rotation of spins still to come.
+constexpr double spinsPerRotation = 37;
+} // namespace
+
+void RunInputs::textanzahlChange()
+{
+    const double v = readNumber(form_.textanzahl.text());
+    if (v > 0) {
+        form_.state.wurfanzahl = v;
+        form_.okstart.setEnabled(true);
+        return;
+    }
+    // Emptying runs this handling once more; an empty box stays empty.
+    form_.okstart.setEnabled(false);
+    form_.textanzahl.setText("");
+}
+
+void RunInputs::haltbeiChange()
+{
+    const double v = readNumber(form_.haltbei.text());
+    if (v > 0) {
+        form_.state.haltwurf = v;
+        return;
+    }
+    form_.haltbei.setText("");
+}
+
+void RunInputs::option1Click()
+{
+    OptionGroup& modes = form_.Option1;
+    TextBox& haltbei = form_.haltbei;
+    if (modes.isSelected(runmode::haltBeiWurf)) {
+        haltbei.setBackColour(colour::white);
+        haltbei.setEnabled(true);
+    } else {
+        // The halt spin itself stays in the session; only the box is emptied.
+        haltbei.setBackColour(colour::lightGrey);
+        haltbei.setText("");
+        haltbei.setEnabled(false);
+    }
+
+    const SessionState& s = form_.state;
+    if (modes.isSelected(runmode::rotation37) && s.wurfanzahl - s.wurfnummer < spinsPerRotation)
+        modes.select(runmode::einzelschritt);
+}
 
 } // namespace ravelin
