@@ -1,10 +1,227 @@
 #include "run/spin_run.h"
 
+#include "control/run_mode.h"
+#include "run/plain_number.h"
 #include "window/form_model.h"
 #include "window/platform.h"
 
+#include <cmath>
+#include <string>
+
 namespace ravelin {
 
-void SpinRun::okstartClick() {}
+namespace {
+
+constexpr int lastNumber = 36;
+constexpr const char* computerText = " Der Computer erzeugt die Zahlen...";
+constexpr const char* endLine = "\r                    ***  ENDE  *** ";
+// From the 26th triple on the log keeps its newest row in view.
+constexpr int lastRowBeforeScrolling = 24;
+
+void paintCandidate(GridModel& grid, int row, int col)
+{
+    grid.setRow(row);
+    grid.setCol(col);
+    grid.setCellBackColour(colour::candidateBlue);
+}
+
+} // namespace
+
+SpinRun::SpinRun(FormModel& form, SpinSource& spins)
+    : form_(form), spins_(spins), statistics_(form), runModes_(form)
+{
+}
+
+void SpinRun::okstartClick()
+{
+    SessionState& s = form_.state;
+    form_.okstart.setBackColour(colour::startRed);
+
+    // The log's last row bounds the run. The bound also keeps kombiwurf,
+    // rotwurf, rotzaehler and rotationen, 16-bit counters all, far below
+    // 32767: rotwurf rises at most twice per triple.
+    if (s.kombiwurf >= logRows) {
+        endRunGivingUpTriple();
+        return;
+    }
+
+    ++s.schritt;
+    if (s.schritt == 2)
+        columnPhase();
+    else if (s.schritt == 3)
+        colourPhase();
+    else
+        tripleStart();
+}
+
+void SpinRun::tripleStart()
+{
+    GridModel& t1 = form_.tabelle1;
+    for (int col : {2, 3}) {
+        t1.setCol(col);
+        for (int row = 0; row <= lastNumber; ++row) {
+            t1.setRow(row);
+            t1.setCellBackColour(colour::windowBackground);
+        }
+    }
+
+    form_.okabbrechen.setEnabled(true);
+    form_.okextern.setEnabled(false);
+    form_.okstart.setCaption("Weiter");
+    if (form_.state.importmodus == 0)
+        form_.text.setCaption(computerText);
+    if (form_.Option1.isSelected(runmode::rotation37))
+        runModes_.rotationReset();
+
+    runEndCheck();
+}
+
+void SpinRun::runEndCheck()
+{
+    const SessionState& s = form_.state;
+    // Reached only after a colour phase filled the log's last row.
+    if (s.kombiwurf >= logRows) {
+        endRunGivingUpTriple();
+        return;
+    }
+    if (s.wurfnummer >= s.wurfanzahl) {
+        endRun();
+        return;
+    }
+    sixGroupPhase();
+}
+
+void SpinRun::sixGroupPhase()
+{
+    SessionState& s = form_.state;
+    s.wurfnummer += 1;
+    ++s.rotwurf;
+    if (!drawSpin(true)) {
+        // A triple that never got its first spin counts for no rotation.
+        --s.rotwurf;
+        return;
+    }
+    s.aktsechser = form_.board.sechser[static_cast<std::size_t>(s.wurfzahl)];
+    writeLog(1, s.wurfzahl, s.aktsechser);
+
+    for (int row = 6 * s.aktsechser - 5; row <= 6 * s.aktsechser; ++row)
+        paintCandidate(form_.tabelle1, row, 3);
+    s.wurfnummer += 1;
+}
+
+void SpinRun::columnPhase()
+{
+    SessionState& s = form_.state;
+    if (!drawSpin(false))
+        return;
+    s.aktkolonne = form_.board.kolonne[static_cast<std::size_t>(s.wurfzahl)];
+    writeLog(2, s.wurfzahl, s.aktkolonne);
+
+    // The pair of the group and column: the even (black) one, then the odd (red) one.
+    const int pair = 6 * s.aktsechser - 5 + 2 * s.aktkolonne;
+    paintCandidate(form_.tabelle1, pair - 1, 2);
+    paintCandidate(form_.tabelle1, pair - 2, 2);
+    s.wurfnummer += 1;
+}
+
+void SpinRun::colourPhase()
+{
+    SessionState& s = form_.state;
+    if (!drawSpin(false))
+        return;
+    s.aktfarbe = form_.board.farbe[static_cast<std::size_t>(s.wurfzahl)];
+    writeLog(3, s.wurfzahl, s.aktfarbe);
+
+    s.zahl = form_.board.kombizahl[static_cast<std::size_t>(s.aktsechser)]
+                                  [static_cast<std::size_t>(s.aktkolonne)]
+                                  [static_cast<std::size_t>(s.aktfarbe)];
+    GridModel& log = form_.tabelle3;
+    log.setRow(s.kombiwurf);
+    log.setCol(0);
+    log.setText(std::to_string(s.zahl));
+
+    s.schritt = 0;
+    form_.okstart.setBackColour(colour::startGreen);
+    ++s.kombiwurf;
+    form_.lakut.setCaption(plainNumber(s.wurfnummer));
+    form_.Lreal.setCaption(std::to_string(s.kombiwurf));
+    if (log.row() > lastRowBeforeScrolling)
+        log.setTopRow(s.kombiwurf - 1 - lastRowBeforeScrolling);
+    form_.lzahl.setCaption(std::to_string(s.zahl));
+
+    statistics_.update();
+    if (form_.repaintNow)
+        form_.repaintNow(form_.lakut);
+
+    if (runModes_.step())
+        runEndCheck();
+}
+
+bool SpinRun::drawSpin(bool sixGroup)
+{
+    SessionState& s = form_.state;
+    for (;;) {
+        if (sixGroup)
+            runModes_.rotationClear();
+        std::int16_t spin = 0;
+        if (s.importmodus == 1) {
+            if (!(std::nearbyint(s.wurfnummer) < static_cast<double>(s.permanenz.size()))) {
+                // The imported spins have run out in the middle of a triple.
+                endRunGivingUpTriple();
+                return false;
+            }
+            spin = spinFromPermanence();
+        } else {
+            spin = spinFromGenerator();
+        }
+        s.wurfzahl = spin;
+        if (spin != 0)
+            return true;
+        s.wurfnummer += 1;
+    }
+}
+
+std::int16_t SpinRun::spinFromGenerator()
+{
+    // In double, 37 times any float below 1 stays below 37. The clamp keeps
+    // a faulty source from ever indexing past the board tables.
+    const double r = spins_.next();
+    const double spin = std::floor(37.0 * r);
+    if (!(spin >= 0))
+        return 0;
+    return static_cast<std::int16_t>(spin > lastNumber ? lastNumber : spin);
+}
+
+std::int16_t SpinRun::spinFromPermanence() const
+{
+    const SessionState& s = form_.state;
+    const double spin = std::nearbyint(s.permanenzAt(s.wurfnummer));
+    // Anything that is no number of the wheel is passed over like a zero.
+    if (!(spin >= 0 && spin <= lastNumber))
+        return 0;
+    return static_cast<std::int16_t>(spin);
+}
+
+void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
+{
+    GridModel& log = form_.tabelle3;
+    log.setRow(form_.state.kombiwurf);
+    log.setCol(col);
+    log.setText(std::to_string(spin) + "/" + std::to_string(contribution));
+}
+
+void SpinRun::endRun()
+{
+    form_.text.appendCaption(endLine);
+    form_.okstart.setCaption("Start");
+    form_.okstart.setBackColour(colour::startGreen);
+    form_.okstart.setEnabled(false);
+}
+
+void SpinRun::endRunGivingUpTriple()
+{
+    endRun();
+    form_.state.schritt = 0;
+}
 
 } // namespace ravelin

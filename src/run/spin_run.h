@@ -1,20 +1,52 @@
 #pragma once
 
+#include "run/run_modes.h"
+#include "run/statistics.h"
+
+#include <cstdint>
+
 namespace ravelin {
 
 struct FormModel;
 class SpinSource;
 
-// The Start button: one phase of a triple per press.
+// The Start button: one phase of a triple per press. Three valid spins
+// compose one number from the group of the first, the column of the second
+// and the colour of the third.
 class SpinRun {
 public:
-    SpinRun(FormModel& form, SpinSource& spins) : form_(form), spins_(spins) {}
+    // The spin log has one row per triple; a run never composes more.
+    static constexpr int logRows = 5000;
+
+    SpinRun(FormModel& form, SpinSource& spins);
 
     void okstartClick();
 
 private:
+    void tripleStart();
+    // Ends the run once the wanted spins are used up, else goes on into the
+    // next six-group phase in the same press.
+    void runEndCheck();
+    void sixGroupPhase();
+    void columnPhase();
+    void colourPhase();
+
+    // Draws the next valid spin into wurfzahl, skipping zeros. False when
+    // the imported spins have run out and the run has been ended.
+    bool drawSpin(bool sixGroup);
+    std::int16_t spinFromGenerator();
+    std::int16_t spinFromPermanence() const;
+
+    void writeLog(int col, std::int16_t spin, std::int16_t contribution);
+    void endRun();
+    // Ends the run so that the open triple is given up: the next press, if
+    // any, begins afresh.
+    void endRunGivingUpTriple();
+
     FormModel& form_;
     SpinSource& spins_;
+    Statistics statistics_;
+    RunModes runModes_;
 };
 
 } // namespace ravelin

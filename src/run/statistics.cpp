@@ -1,0 +1,9 @@
+#include "run/statistics.h"
+
+#include "window/form_model.h"
+
+namespace ravelin {
+
+void Statistics::update() {}
+
+} // namespace ravelin
