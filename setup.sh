@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Ravelin, builds it, and then either starts
+# the program (./setup.sh run) or runs every test (./setup.sh test).
+# Installs only what is missing; a second call with everything in place
+# only rebuilds what changed.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+build="$here/build"
+what=${1:-run}
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation2 fonts-dejavu-core
+)
+if [ "$what" = test ]; then
+  packages+=(xvfb xauth x11-utils xdotool imagemagick)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_=""
+  [ "$(id -u)" -ne 0 ] && sudo_=sudo
+  $sudo_ apt-get update -qq
+  $sudo_ env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" -j "$(nproc)"
+
+case "$what" in
+  run)
+    exec "$build/ravelin"
+    ;;
+  test)
+    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,205 @@
+// The window as the user first sees it: real widgets, offscreen.
+
+#include "support/scripted_platform.h"
+#include "window/form1.h"
+
+#include <QAbstractItemModelTester>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace ravelin;
+using ravelin::testing::MemoryFileSystem;
+using ravelin::testing::ScriptedConfirmation;
+using ravelin::testing::ScriptedSpins;
+
+class Form1StartTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedSpins spins;
+    ScriptedConfirmation confirmation;
+    MemoryFileSystem files;
+    std::unique_ptr<Form1> window;
+
+    template <typename T> T* child(const char* name)
+    {
+        T* widget = window->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qWarning("no widget %s", name);
+        return widget;
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<Form1>(spins, confirmation, files);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void windowHasItsTitleAndFixedSize()
+    {
+        QCOMPARE(window->size(), QSize(638, 477));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(window->windowTitle().startsWith("Praxis / EC / Ravelin dual"));
+        QVERIFY(window->windowTitle().endsWith("V12.01"));
+        QVERIFY(!window->windowIcon().isNull());
+    }
+
+    void everyControlIsFoundByItsName()
+    {
+        for (const char* name :
+             {"tabelle1", "tabelle2", "tabelle3", "Label6", "Label7", "Label8", "Label9", "okresetl",
+              "Label11", "Label13", "Label14", "Command1", "text", "Label3", "Label4", "Label5", "lakut",
+              "Lreal", "okinfo", "infotext", "Label1", "textanzahl", "Label15", "Option1_0", "Option1_1",
+              "Option1_2", "Option1_3", "haltbei", "Label17", "Lrotat", "Label2", "lzahl", "okstart",
+              "okabbrechen", "okextern", "okende", "Frame1", "Drive1", "Label10", "Dir1", "File1",
+              "okexternok", "okexternabbruch", "Shape1"})
+            QVERIFY2(window->findChild<QWidget*>(QString::fromLatin1(name)), name);
+    }
+
+    void startStateOfTheWidgets()
+    {
+        QVERIFY(!child<QPushButton>("okstart")->isEnabled());
+        QCOMPARE(child<QPushButton>("okstart")->text(), QString("Start"));
+        QVERIFY(!child<QPushButton>("okabbrechen")->isEnabled());
+        QVERIFY(child<QPushButton>("okextern")->isEnabled());
+        QVERIFY(!child<QLineEdit>("haltbei")->isEnabled());
+        QVERIFY(!child<QPushButton>("okexternok")->isEnabled());
+        QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
+        QVERIFY(!child<QTextBrowser>("infotext")->isVisible());
+        QVERIFY(child<QRadioButton>("Option1_0")->isChecked());
+        for (const char* other : {"Option1_1", "Option1_2", "Option1_3"})
+            QVERIFY(!child<QRadioButton>(other)->isChecked());
+        QCOMPARE(child<QLineEdit>("textanzahl")->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("textanzahl"));
+    }
+
+    void frequencyGridShowsTheNumbersOnly()
+    {
+        QAbstractItemModel* grid = child<QTableView>("tabelle1")->model();
+        QCOMPARE(grid->rowCount(), 37);
+        QCOMPARE(grid->columnCount(), 4);
+        for (int r = 0; r < 37; ++r) {
+            QCOMPARE(grid->index(r, 0).data().toString(), QString::number(r));
+            for (int c = 1; c < 4; ++c)
+                QVERIFY(grid->index(r, c).data().toString().isEmpty());
+        }
+    }
+
+    void guidanceTextShowsFourLines()
+    {
+        QCOMPARE(std::count(window->model().text.caption().begin(), window->model().text.caption().end(), '\r'), 3);
+        const QStringList lines = child<QLabel>("text")->text().split('\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QString::fromUtf8(" Anzahl der gew\u00fcnschten W\u00fcrfe eingeben,"));
+        QCOMPARE(lines[3], QString("  Spielbank Hamburg angeben."));
+    }
+
+    void optionsStandTopToBottomZeroOneThreeTwo()
+    {
+        const int y0 = child<QRadioButton>("Option1_0")->y();
+        const int y1 = child<QRadioButton>("Option1_1")->y();
+        const int y3 = child<QRadioButton>("Option1_3")->y();
+        const int y2 = child<QRadioButton>("Option1_2")->y();
+        QVERIFY(y0 < y1);
+        QVERIFY(y1 < y3);
+        QVERIFY(y3 < y2);
+        QCOMPARE(child<QRadioButton>("Option1_2")->toolTip(), child<QRadioButton>("Option1_3")->toolTip());
+    }
+
+    void countersStandUnderTheirHeadings()
+    {
+        auto under = [&](const char* box, const char* heading) {
+            const QRect b = child<QWidget>(box)->geometry();
+            const QRect h = child<QWidget>(heading)->geometry();
+            return h.center().x() >= b.left() && h.center().x() <= b.right() && h.bottom() <= b.top() + 2;
+        };
+        QVERIFY(under("lakut", "Label4")); // "Real"
+        QVERIFY(under("Lreal", "Label5")); // "Akut"
+        QCOMPARE(child<QLabel>("Label4")->text(), QString("Real"));
+    }
+
+    void toolTipsKeepTheirBlanks()
+    {
+        QCOMPARE(child<QWidget>("okresetl")->toolTip(),
+                 QString::fromUtf8(" L\u00f6scht alle Markierungen  im obigen grauen Feld "));
+        QCOMPARE(child<QWidget>("Label14")->toolTip(),
+                 QString("  Bei diesem Wurf kam zum erstenmal eine Zahl dreifach hintereinander vor. "));
+        QCOMPARE(child<QWidget>("Option1_0")->toolTip(), QString(" Bleibt nach jedem Wurf stehen  "));
+        QCOMPARE(child<QWidget>("tabelle1")->toolTip(),
+                 QString::fromUtf8(" Zeigt die H\u00e4ufigkeiten der Zahlen 0-36 ab "));
+        QCOMPARE(child<QWidget>("Lrotat")->toolTip(), QString(" Zeigt die aktuell geworfene  Zahl an "));
+    }
+
+    void noCaptionIsClipped()
+    {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            const QStringList lines = label->text().split('\n');
+            const QFontMetrics metrics(label->font());
+            for (const QString& line : lines)
+                QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(),
+                         qPrintable(label->objectName() + ": " + line));
+            // The three small boxes show numbers only: their digits must fit whole.
+            const bool numbersOnly = label->objectName().startsWith("Label1") &&
+                                     label->objectName() != "Label10" && label->objectName() != "Label15";
+            const int needed = numbersOnly ? metrics.tightBoundingRect("0123456789").height()
+                                           : metrics.height() * static_cast<int>(lines.size());
+            QVERIFY2(needed <= label->contentsRect().height() + 1, qPrintable(label->objectName()));
+        }
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (button->text().isEmpty())
+                continue;
+            const int needed = qobject_cast<QRadioButton*>(button)
+                                   ? button->sizeHint().width()
+                                   : QFontMetrics(button->font()).horizontalAdvance(button->text()) + 6;
+            QVERIFY2(needed <= button->width(), qPrintable(button->objectName()));
+        }
+        auto* frame = child<QGroupBox>("Frame1");
+        QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) < frame->width() - 10);
+    }
+
+    void gridRowsFitAndStayLevel()
+    {
+        auto* t1 = child<QTableView>("tabelle1");
+        auto* t2 = child<QTableView>("tabelle2");
+        auto* t3 = child<QTableView>("tabelle3");
+        QCOMPARE(t1->rowAt(t1->viewport()->height() - 1 - (t1->viewport()->height() - 37 * t1->rowHeight(0))), 36);
+        QVERIFY(t1->rowViewportPosition(36) + t1->rowHeight(36) <= t1->viewport()->height());
+        for (int r : {0, 17, 36})
+            QCOMPARE(t1->viewport()->mapTo(window.get(), t1->visualRect(t1->model()->index(r, 0)).topLeft()).y(),
+                     t2->viewport()->mapTo(window.get(), t2->visualRect(t2->model()->index(r, 0)).topLeft()).y());
+        // The spin log shows rows 0 to 24 whole, and no more, before it scrolls.
+        QVERIFY(t3->rowViewportPosition(24) + t3->rowHeight(24) <= t3->viewport()->height());
+        QVERIFY(t3->rowViewportPosition(25) + t3->rowHeight(25) > t3->viewport()->height());
+        QCOMPARE(t3->columnWidth(1), 47);
+    }
+
+    void gridModelsAreWellFormed()
+    {
+        for (const char* name : {"tabelle1", "tabelle2", "tabelle3"}) {
+            QAbstractItemModelTester tester(child<QTableView>(name)->model(),
+                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
+            Q_UNUSED(tester);
+        }
+    }
+
+    void writesAPictureOfTheWindow()
+    {
+        const QImage image = window->grab().toImage();
+        QCOMPARE(image.size() / image.devicePixelRatio(), QSize(638, 477));
+        const QByteArray out = qgetenv("RAVELIN_TEST_OUTPUT");
+        if (!out.isEmpty())
+            QVERIFY(image.save(QString::fromLocal8Bit(out) + "/window.png"));
+    }
+};
+
+QTEST_MAIN(Form1StartTest)
+#include "tst_form1_start.moc"
