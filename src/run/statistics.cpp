@@ -1,9 +1,80 @@
 #include "run/statistics.h"
 
+#include "control/number_reading.h"
+#include "control/run_mode.h"
+#include "run/plain_number.h"
 #include "window/form_model.h"
+
+#include <string>
 
 namespace ravelin {
 
-void Statistics::update() {}
+namespace {
+
+constexpr int frequencyCol = 1;
+constexpr int twiceInARowCol = 2;
+constexpr int threeInARowCol = 3;
+constexpr std::int16_t pairOpen = 1;
+constexpr const char* armed = " ";
+
+// Raises the count in the current cell by one and gives the new count.
+double raiseCount(GridModel& grid)
+{
+    const double count = readNumber(grid.text()) + 1;
+    grid.setText(plainNumber(count));
+    return count;
+}
+
+} // namespace
+
+void Statistics::update()
+{
+    SessionState& s = form_.state;
+    GridModel& t1 = form_.tabelle1;
+    const bool perRotation = form_.Option1.isSelected(runmode::rotation37);
+    // Which composed number this is: of the run, or of the rotation.
+    const std::string ordinal = std::to_string(perRotation ? s.rotwurf : s.kombiwurf);
+
+    t1.setRow(s.zahl);
+    t1.setCol(frequencyCol);
+    if (raiseCount(t1) == 2) {
+        if (s.doppeltgesehen == 0)
+            form_.Label11.setCaption(ordinal);
+        s.doppeltgesehen = 1;
+    }
+
+    // Three in a row is looked at before the pair, so a third equal number
+    // also counts as a pair again and keeps the pair open for a fourth.
+    if (s.paarstatus == pairOpen) {
+        if (s.paarzahl == s.zahl) {
+            t1.setCol(threeInARowCol);
+            raiseCount(t1);
+            if (s.dreifachgesehen == 0)
+                form_.Label14.setCaption(ordinal);
+            s.dreifachgesehen = 1;
+        }
+        s.paarstatus = SessionState::none;
+    }
+
+    if (s.zahl == s.vorzahl) {
+        t1.setCol(twiceInARowCol);
+        raiseCount(t1);
+        s.paarzahl = s.zahl;
+        s.paarstatus = pairOpen;
+        if (s.paargesehen == 0)
+            form_.Label13.setCaption(ordinal);
+        s.paargesehen = 1;
+    }
+
+    // An armed marked number records its first appearance: the spin position,
+    // or the triple within the rotation.
+    GridModel& t2 = form_.tabelle2;
+    t2.setRow(s.zahl);
+    t2.setCol(0);
+    if (t2.text() == armed)
+        t2.setText(perRotation ? std::to_string(s.rotwurf) : plainNumber(s.wurfnummer));
+
+    s.vorzahl = s.zahl;
+}
 
 } // namespace ravelin
