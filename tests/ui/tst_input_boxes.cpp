@@ -1,0 +1,132 @@
+// Typing, pasting and deleting in the real input boxes.
+
+#include "support/scripted_platform.h"
+#include "window/form1.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace ravelin;
+using ravelin::testing::MemoryFileSystem;
+using ravelin::testing::ScriptedConfirmation;
+using ravelin::testing::ScriptedSpins;
+
+class InputBoxesTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedSpins spins;
+    ScriptedConfirmation confirmation;
+    MemoryFileSystem files;
+    std::unique_ptr<Form1> window;
+    QLineEdit* count = nullptr;
+    QLineEdit* halt = nullptr;
+    QPushButton* start = nullptr;
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<Form1>(spins, confirmation, files);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        count = window->findChild<QLineEdit*>("textanzahl");
+        halt = window->findChild<QLineEdit*>("haltbei");
+        start = window->findChild<QPushButton*>("okstart");
+        QVERIFY(count && halt && start);
+        count->setFocus();
+    }
+    void cleanup() { window.reset(); }
+
+    void typedDigitsStayAndEnableStart()
+    {
+        QTest::keyClicks(count, "120abc");
+        QCOMPARE(count->text(), QString("120abc"));
+        QVERIFY(start->isEnabled());
+        QCOMPARE(window->model().state.wurfanzahl, 120.0);
+    }
+
+    void whatCannotStartANumberVanishesAtOnce_data()
+    {
+        QTest::addColumn<QString>("typed");
+        for (const char* c : {"0", "-", "+", ".", " ", "x"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void whatCannotStartANumberVanishesAtOnce()
+    {
+        QFETCH(QString, typed);
+        QTest::keyClicks(count, typed);
+        QCOMPARE(count->text(), QString());
+        QVERIFY(!start->isEnabled());
+    }
+
+    void deletingTheOneOfHundredEmptiesTheBox()
+    {
+        QTest::keyClicks(count, "100");
+        QVERIFY(start->isEnabled());
+        count->setCursorPosition(1);
+        QTest::keyClick(count, Qt::Key_Backspace);
+        QCOMPARE(count->text(), QString());
+        QVERIFY(!start->isEnabled());
+        QCOMPARE(window->model().state.wurfanzahl, 100.0); // an emptied box keeps the count
+    }
+
+    void caretStaysWhereTheUserTypes()
+    {
+        QTest::keyClicks(count, "12");
+        count->setCursorPosition(1);
+        QTest::keyClicks(count, "5");
+        QCOMPARE(count->text(), QString("152"));
+        QCOMPARE(count->cursorPosition(), 2);
+        QCOMPARE(window->model().state.wurfanzahl, 152.0);
+    }
+
+    void pasteIsReadLikeTyping()
+    {
+        QGuiApplication::clipboard()->setText("2,5");
+        QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(count->text(), QString("2,5"));
+        QCOMPARE(window->model().state.wurfanzahl, 2.0);
+        count->clear();
+        QGuiApplication::clipboard()->setText("abc");
+        QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(count->text(), QString());
+    }
+
+    void haltBoxFollowsTheMode()
+    {
+        auto* haltMode = window->findChild<QRadioButton*>("Option1_2");
+        auto* single = window->findChild<QRadioButton*>("Option1_0");
+        QVERIFY(!halt->isEnabled());
+        QTest::mouseClick(haltMode, Qt::LeftButton, {}, QPoint(8, haltMode->height() / 2));
+        QVERIFY(haltMode->isChecked());
+        QVERIFY(halt->isEnabled());
+        QCOMPARE(halt->palette().color(QPalette::Base), QColor(255, 255, 255));
+        halt->setFocus();
+        QTest::keyClicks(halt, "0");
+        QCOMPARE(halt->text(), QString());
+        QTest::keyClicks(halt, "25");
+        QCOMPARE(window->model().state.haltwurf, 25.0);
+        QTest::mouseClick(single, Qt::LeftButton, {}, QPoint(8, single->height() / 2));
+        QVERIFY(!halt->isEnabled());
+        QCOMPARE(halt->text(), QString());
+        QCOMPARE(halt->palette().color(QPalette::Disabled, QPalette::Base), QColor(224, 224, 224));
+        QCOMPARE(window->model().state.haltwurf, 25.0);
+    }
+
+    void rotationFallsBackWithoutEnoughSpins()
+    {
+        auto* rotation = window->findChild<QRadioButton*>("Option1_3");
+        QTest::mouseClick(rotation, Qt::LeftButton, {}, QPoint(8, rotation->height() / 2));
+        QVERIFY(!rotation->isChecked());
+        QVERIFY(window->findChild<QRadioButton*>("Option1_0")->isChecked());
+        QTest::keyClicks(count, "37");
+        QTest::mouseClick(rotation, Qt::LeftButton, {}, QPoint(8, rotation->height() / 2));
+        QVERIFY(rotation->isChecked());
+    }
+};
+
+QTEST_MAIN(InputBoxesTest)
+#include "tst_input_boxes.moc"
