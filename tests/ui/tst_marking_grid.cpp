@@ -1,0 +1,122 @@
+// Marking numbers with the mouse in the real frequency grid.
+
+#include "support/scripted_platform.h"
+#include "window/form1.h"
+
+#include <QTableView>
+#include <QtTest>
+
+#include <cstdlib>
+
+using namespace ravelin;
+using ravelin::testing::MemoryFileSystem;
+using ravelin::testing::ScriptedConfirmation;
+using ravelin::testing::ScriptedSpins;
+
+class MarkingGridTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedSpins spins;
+    ScriptedConfirmation confirmation;
+    MemoryFileSystem files;
+    std::unique_ptr<Form1> window;
+    QTableView* t1 = nullptr;
+    QTableView* t2 = nullptr;
+
+    QPoint cellCentre(QTableView* view, int row, int col)
+    {
+        return view->visualRect(view->model()->index(row, col)).center();
+    }
+    // The colour the user sees near the top-left corner of a cell, clear of its text.
+    QColor shownColour(QTableView* view, int row, int col)
+    {
+        const QImage image = view->viewport()->grab().toImage();
+        const QPoint p = view->visualRect(view->model()->index(row, col)).topLeft() + QPoint(2, 2);
+        return image.pixelColor(p * image.devicePixelRatio());
+    }
+    // The view shades the current cell a little; a colour is taken as shown
+    // when each component lies that close.
+    static bool near(QColor a, QColor b)
+    {
+        return std::abs(a.red() - b.red()) <= 20 && std::abs(a.green() - b.green()) <= 20 &&
+               std::abs(a.blue() - b.blue()) <= 20;
+    }
+    static QColor markGreen() { return QColor(192, 255, 192); }
+    bool marked(int n) { return window->model().tabelle1.colourAt(n, 0) == colour::lightGreen; }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<Form1>(spins, confirmation, files);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        t1 = window->findChild<QTableView*>("tabelle1");
+        t2 = window->findChild<QTableView*>("tabelle2");
+        QVERIFY(t1 && t2);
+    }
+    void cleanup() { window.reset(); }
+
+    void clickOnACountCellMarksItsNumber()
+    {
+        const QColor unmarked = shownColour(t1, 17, 0);
+        QVERIFY(!near(unmarked, markGreen()));
+
+        QTest::mouseClick(t1->viewport(), Qt::LeftButton, {}, cellCentre(t1, 17, 2));
+        QVERIFY(marked(17));
+        QCOMPARE(window->model().tabelle2.textAt(17, 0), std::string(" "));
+        // Seen at once: the label cell turns light green, the green cell still looks empty.
+        QVERIFY(near(shownColour(t1, 17, 0), markGreen()));
+        QCOMPARE(t1->model()->index(17, 0).data().toString(), QString("17"));
+        QVERIFY(t2->model()->index(17, 0).data().toString().trimmed().isEmpty());
+        QVERIFY(near(shownColour(t2, 17, 0), markGreen()));
+        for (int n = 0; n <= 36; ++n)
+            if (n != 17)
+                QVERIFY2(!marked(n), qPrintable(QString::number(n)));
+
+        QTest::mouseClick(t1->viewport(), Qt::LeftButton, {}, cellCentre(t1, 17, 0));
+        QVERIFY(!marked(17));
+        QCOMPARE(window->model().tabelle2.textAt(17, 0), std::string());
+        // Away from the cell, so that no hover shading stands in for its colour.
+        QTest::mouseMove(t1->viewport(), cellCentre(t1, 30, 3));
+        QVERIFY(!near(shownColour(t1, 17, 0), markGreen()));
+    }
+
+    void theClickedLabelCellShowsItsMark()
+    {
+        QTest::mouseClick(t1->viewport(), Qt::LeftButton, {}, cellCentre(t1, 5, 0));
+        QVERIFY(marked(5));
+        QVERIFY(near(shownColour(t1, 5, 0), markGreen()));
+    }
+
+    void dragTogglesOnlyTheRowWhereItEnds()
+    {
+        QTest::mousePress(t1->viewport(), Qt::LeftButton, {}, cellCentre(t1, 3, 1));
+        QTest::mouseMove(t1->viewport(), cellCentre(t1, 6, 1));
+        QTest::mouseMove(t1->viewport(), cellCentre(t1, 9, 1));
+        QTest::mouseRelease(t1->viewport(), Qt::LeftButton, {}, cellCentre(t1, 9, 1));
+        QVERIFY(marked(9));
+        QVERIFY(near(shownColour(t1, 9, 0), markGreen()));
+        for (int n = 0; n <= 36; ++n)
+            if (n != 9)
+                QVERIFY2(!marked(n) && window->model().tabelle2.textAt(n, 0).empty(),
+                         qPrintable(QString::number(n)));
+    }
+
+    void okresetlClearsWhatTheGridShows()
+    {
+        for (int n : {0, 20})
+            QTest::mouseClick(t1->viewport(), Qt::LeftButton, {}, cellCentre(t1, n, 1));
+        window->model().tabelle2.setTextAt(20, 0, "14");
+        window->refresh();
+        QCOMPARE(t2->model()->index(20, 0).data().toString(), QString("14"));
+
+        QTest::mouseClick(window->findChild<QWidget*>("okresetl"), Qt::LeftButton);
+        QVERIFY(!marked(0) && !marked(20));
+        QVERIFY(t2->model()->index(20, 0).data().toString().isEmpty());
+        QVERIFY(!near(shownColour(t1, 20, 0), markGreen()));
+    }
+};
+
+QTEST_MAIN(MarkingGridTest)
+#include "tst_marking_grid.moc"

@@ -1,0 +1,162 @@
+// The real question of Abbruch, answered by the test as a user would.
+
+#include "support/scripted_platform.h"
+#include "window/form1.h"
+#include "window/message_box_confirmation.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+using namespace ravelin;
+using ravelin::testing::MemoryFileSystem;
+using ravelin::testing::ScriptedSpins;
+
+namespace {
+
+// Hands the question on to the window's own message box, made once the window exists.
+struct ForwardingConfirmation : Confirmation {
+    Confirmation* to = nullptr;
+    bool confirm(std::string_view prompt, std::string_view title) override
+    {
+        return to && to->confirm(prompt, title);
+    }
+};
+
+struct SeenBox {
+    bool shown = false;
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool yesIsDefault = false;
+    bool hasNo = false;
+};
+
+} // namespace
+
+class RestartDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedSpins spins;
+    ForwardingConfirmation confirmation;
+    MemoryFileSystem files;
+    std::unique_ptr<Form1> window;
+    std::unique_ptr<MessageBoxConfirmation> messageBox;
+
+    // A run part-way through, so that a restart has something to undo.
+    void midRun()
+    {
+        FormModel& f = window->model();
+        f.state.wurfnummer = 5;
+        f.state.kombiwurf = 1;
+        f.state.schritt = 2;
+        f.lakut.setCaption("5");
+        f.okstart.setCaption("Weiter");
+        f.okabbrechen.setEnabled(true);
+        f.okextern.setEnabled(false);
+        window->refresh();
+    }
+
+    // Presses Abbruch and, once the box is up, looks at it and answers with `answer`.
+    SeenBox pressAbbruch(const std::function<void(QMessageBox*)>& answer)
+    {
+        SeenBox seen;
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [&seen, answer, poll] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            seen.shown = true;
+            seen.text = box->text();
+            seen.title = box->windowTitle();
+            seen.icon = box->icon();
+            seen.yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
+            seen.hasNo = box->button(QMessageBox::No) != nullptr;
+            answer(box);
+        });
+        poll->start(20);
+        QTest::mouseClick(window->findChild<QPushButton*>("okabbrechen"), Qt::LeftButton);
+        return seen;
+    }
+
+    void expectRunUntouched()
+    {
+        const FormModel& f = window->model();
+        QCOMPARE(f.state.wurfnummer, 5.0);
+        QCOMPARE(f.state.schritt, std::int16_t{2});
+        QCOMPARE(window->findChild<QLabel*>("lakut")->text(), QString("5"));
+        QVERIFY(window->findChild<QPushButton*>("okabbrechen")->isEnabled());
+        QVERIFY(!window->findChild<QPushButton*>("okextern")->isEnabled());
+    }
+
+    void expectRestarted()
+    {
+        const FormModel& f = window->model();
+        QCOMPARE(f.state.wurfnummer, 0.0);
+        QCOMPARE(f.state.schritt, std::int16_t{0});
+        QVERIFY(window->findChild<QLabel*>("lakut")->text().isEmpty());
+        QVERIFY(!window->findChild<QPushButton*>("okabbrechen")->isEnabled());
+        QVERIFY(window->findChild<QPushButton*>("okextern")->isEnabled());
+        auto* start = window->findChild<QPushButton*>("okstart");
+        QCOMPARE(start->text(), QString("Start"));
+        QVERIFY(!start->isEnabled());
+        QCOMPARE(f.okstart.backColour(), rgb(0, 192, 0));
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<Form1>(spins, confirmation, files);
+        messageBox = std::make_unique<MessageBoxConfirmation>(window.get());
+        confirmation.to = messageBox.get();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        midRun();
+    }
+    void cleanup()
+    {
+        confirmation.to = nullptr;
+        messageBox.reset();
+        window.reset();
+    }
+
+    void theQuestionIsExact()
+    {
+        const SeenBox seen = pressAbbruch([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.text, QString::fromUtf8("Abbruch bitte best\u00e4tigen !     "));
+        QCOMPARE(seen.title, QString(" Abbruch"));
+        QCOMPARE(seen.icon, QMessageBox::Question);
+        QVERIFY(seen.yesIsDefault);
+        QVERIFY(seen.hasNo);
+    }
+
+    void noLeavesTheRunAsItWas()
+    {
+        QVERIFY(pressAbbruch([](QMessageBox* box) { box->button(QMessageBox::No)->click(); }).shown);
+        expectRunUntouched();
+    }
+
+    void yesRestarts()
+    {
+        QVERIFY(pressAbbruch([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }).shown);
+        expectRestarted();
+    }
+
+    void enterAnswersYes()
+    {
+        QVERIFY(pressAbbruch([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }).shown);
+        expectRestarted();
+    }
+};
+
+QTEST_MAIN(RestartDialogTest)
+#include "tst_restart_dialog.moc"
