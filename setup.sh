@@ -13,7 +13,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fonts-dejavu-core
+  fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
 )
 if [ "$what" = test ]; then
   packages+=(xvfb xauth x11-utils xdotool imagemagick)
