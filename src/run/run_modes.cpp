@@ -1,11 +1,94 @@
 #include "run/run_modes.h"
 
+#include "control/marking.h"
+#include "control/number_reading.h"
+#include "control/run_mode.h"
 #include "window/form_model.h"
+
+#include <string>
 
 namespace ravelin {
 
-bool RunModes::step() { return false; }
-void RunModes::rotationReset() {}
-void RunModes::rotationClear() {}
+namespace {
+
+constexpr int lastNumber = 36;
+constexpr const char* armed = " ";
+// A rotation is complete after 37 counted triples; it ends with the 38th,
+// the first one counted in the cleared grid.
+constexpr std::int16_t rotationComplete = 37;
+constexpr std::int16_t rotationEnd = 38;
+constexpr double spinsPerRotation = 37;
+
+} // namespace
+
+bool RunModes::step()
+{
+    OptionGroup& modes = form_.Option1;
+    SessionState& s = form_.state;
+
+    if (modes.isSelected(runmode::durchlauf))
+        return true;
+
+    if (modes.isSelected(runmode::haltBeiWurf)) {
+        if (s.wurfnummer >= s.haltwurf) {
+            modes.select(runmode::einzelschritt);
+            return false;
+        }
+        return true;
+    }
+
+    if (modes.isSelected(runmode::rotation37)) {
+        if (s.wurfnummer >= s.wurfanzahl) {
+            // The next press finds the spins used up and ends the run.
+            modes.select(runmode::einzelschritt);
+            return false;
+        }
+        ++s.rotzaehler;
+        form_.Lrotat.setCaption(std::to_string(s.rotationen + 1) + "/" +
+                                std::to_string(s.rotwurf));
+        if (s.rotzaehler >= rotationEnd) {
+            ++s.rotationen;
+            s.rotzaehler = 0;
+            s.rotwurf = 0;
+            s.doppeltgesehen = 0;
+            s.paargesehen = 0;
+            s.dreifachgesehen = 0;
+            if (s.wurfanzahl - s.wurfnummer < spinsPerRotation)
+                modes.select(runmode::einzelschritt);
+        }
+    }
+    return false;
+}
+
+void RunModes::rotationReset()
+{
+    GridModel& t2 = form_.tabelle2;
+    t2.setCol(0);
+    for (int row = 0; row <= lastNumber; ++row) {
+        t2.setRow(row);
+        if (readNumber(t2.text()) > 0)
+            t2.setText(armed);
+    }
+    form_.Label11.setCaption("");
+    form_.Label13.setCaption("");
+    form_.Label14.setCaption("");
+}
+
+void RunModes::rotationClear()
+{
+    // rotzaehler stays: only the end of the rotation sets it back, so a mode
+    // changed at 37 clears again at every later six-group phase.
+    if (form_.state.rotzaehler < rotationComplete)
+        return;
+    GridModel& t1 = form_.tabelle1;
+    for (int row = 0; row <= lastNumber; ++row) {
+        t1.setRow(row);
+        for (int col = 1; col <= 3; ++col) {
+            t1.setCol(col);
+            t1.setText("");
+        }
+    }
+    rearmGreenGrid(form_);
+}
 
 } // namespace ravelin
