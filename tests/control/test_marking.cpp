@@ -1,4 +1,5 @@
 #include "control/marking.h"
+#include "run/run_helpers.h"
 #include "support/scripted_platform.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 namespace ravelin {
 namespace {
 
+using testing::press;
 using testing::TestWindow;
 
 bool marked(const FormModel& form, int n) { return form.tabelle1.colourAt(n, 0) == colour::lightGreen; }
@@ -138,6 +140,96 @@ TEST(MarkingTest, OkresetlClearsEveryMarkAndEveryGreenCell)
     // The number labels stay.
     for (int n = 0; n <= 36; ++n)
         EXPECT_EQ(w.form.tabelle1.textAt(n, 0), std::to_string(n));
+}
+
+// Composes the numbers one triple per three presses, in "Einzelschritt",
+// so that the n-th number of the run completes at spin position 3n.
+void compose(TestWindow& w, std::initializer_list<int> numbers)
+{
+    for (int n : numbers) {
+        w.spins.addNumber(n);
+        press(w, 3);
+    }
+}
+
+TEST(MarkingInARunTest, NumberZeroStaysArmedThroughARun)
+{
+    TestWindow w;
+    w.controller.tabelle1Click(0, 0);
+    w.controller.tabelle1Click(1, 0);
+    w.controller.textanzahlEdited("12");
+    // A spun zero is passed over, never composed.
+    w.spins.add({0, 0});
+    compose(w, {1, 36, 13, 2});
+    testing::pressUntilEnd(w);
+    EXPECT_TRUE(marked(w.form, 0));
+    EXPECT_EQ(green(w.form, 0), " ");
+    EXPECT_EQ(green(w.form, 1), "5"); // the two zeros count as positions
+}
+
+TEST(MarkingInARunTest, UnmarkedAndMarkedAgainRecordsTheNextComposition)
+{
+    TestWindow w;
+    w.controller.textanzahlEdited("100");
+    w.controller.tabelle1Click(9, 1);
+    compose(w, {9});
+    ASSERT_EQ(green(w.form, 9), "3");
+    w.controller.tabelle1Click(9, 1);
+    EXPECT_EQ(green(w.form, 9), "");
+    compose(w, {9});
+    EXPECT_EQ(green(w.form, 9), ""); // not marked: nothing recorded
+    w.controller.tabelle1Click(9, 3);
+    EXPECT_EQ(green(w.form, 9), " ");
+    compose(w, {5, 9});
+    EXPECT_EQ(green(w.form, 9), "12");
+}
+
+TEST(MarkingInARunTest, NumberMarkedBetweenPressesIsArmedAtOnce)
+{
+    TestWindow w;
+    w.controller.textanzahlEdited("100");
+    compose(w, {14});
+    w.spins.addNumber(14);
+    press(w, 2);
+    w.controller.tabelle1Click(14, 2);
+    press(w);
+    EXPECT_EQ(green(w.form, 14), "6");
+}
+
+TEST(MarkingInARunTest, Command1AfterARunArmsEveryMarkAgain)
+{
+    TestWindow w;
+    for (int n : {4, 8, 20})
+        w.controller.tabelle1Click(n, 0);
+    w.controller.textanzahlEdited("9");
+    compose(w, {4, 30, 20});
+    testing::pressUntilEnd(w);
+    ASSERT_FALSE(w.form.okstart.enabled());
+    ASSERT_EQ(green(w.form, 4), "3");
+    ASSERT_EQ(green(w.form, 20), "9");
+
+    w.controller.command1Click();
+    for (int n : {4, 8, 20}) {
+        EXPECT_TRUE(marked(w.form, n)) << n;
+        EXPECT_EQ(green(w.form, n), " ") << n;
+    }
+    expectOnlyMarked(w.form, {4, 8, 20});
+    // The counts of the run are no concern of the green grid.
+    EXPECT_EQ(w.form.tabelle1.textAt(30, 1), "1");
+}
+
+TEST(MarkingInARunTest, OkresetlDuringARunStopsAllRecording)
+{
+    TestWindow w;
+    for (int n : {7, 11})
+        w.controller.tabelle1Click(n, 0);
+    w.controller.textanzahlEdited("100");
+    compose(w, {11});
+    ASSERT_EQ(green(w.form, 11), "3");
+    w.controller.okresetlClick();
+    compose(w, {7, 11, 7});
+    expectOnlyMarked(w.form, {});
+    EXPECT_EQ(w.form.tabelle1.textAt(7, 1), "2");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "run/run_helpers.h"
 #include "support/scripted_platform.h"
 #include "window/guidance_text.h"
 
@@ -6,6 +7,7 @@
 namespace ravelin {
 namespace {
 
+using testing::press;
 using testing::TestWindow;
 
 const char* const prompt = "Abbruch bitte best\u00e4tigen !     ";
@@ -225,6 +227,116 @@ TEST(RestartTest, AfterAnImportSwitchesBackToTheGenerator)
     EXPECT_FALSE(w.form.okstart.enabled());
     // Held, but no longer read.
     EXPECT_EQ(w.form.state.permanenz.size(), 5u);
+}
+
+void compose(TestWindow& w, std::initializer_list<int> numbers)
+{
+    for (int n : numbers) {
+        w.spins.addNumber(n);
+        press(w, 3);
+    }
+}
+
+TEST(RestartInARunTest, NoInTheMiddleOfATripleLetsTheRunGoOn)
+{
+    TestWindow w;
+    w.controller.textanzahlEdited("30");
+    compose(w, {5});
+    w.spins.addNumber(28);
+    press(w);
+    w.confirmation.answers = {false};
+    w.controller.okabbrechenClick();
+    press(w, 2);
+    EXPECT_EQ(w.form.state.kombiwurf, 2);
+    EXPECT_EQ(w.form.state.wurfnummer, 6);
+    EXPECT_EQ(w.form.lzahl.caption(), "28");
+    EXPECT_EQ(w.form.tabelle1.textAt(5, 1), "1");
+    EXPECT_EQ(w.form.tabelle1.textAt(28, 1), "1");
+}
+
+class RestartMidTripleTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(RestartMidTripleTest, NextRunBeginsWithAFreshTriple)
+{
+    TestWindow w;
+    w.controller.textanzahlEdited("30");
+    compose(w, {5});
+    // The open triple gets a 31 in its first spin and a 2 in its second.
+    const int presses = GetParam();
+    w.spins.add(presses == 1 ? std::vector<int>{31} : std::vector<int>{31, 2});
+    press(w, presses);
+    ASSERT_EQ(w.form.state.schritt, presses);
+    w.controller.okabbrechenClick();
+    EXPECT_EQ(w.form.state.schritt, 0);
+
+    w.controller.textanzahlEdited("30");
+    EXPECT_TRUE(w.form.okstart.enabled());
+    compose(w, {20});
+    EXPECT_EQ(w.form.state.kombiwurf, 1);
+    EXPECT_EQ(w.form.state.wurfnummer, 3);
+    EXPECT_EQ(w.form.lzahl.caption(), "20");
+    EXPECT_EQ(w.form.tabelle1.textAt(20, 1), "1");
+    EXPECT_EQ(w.form.tabelle1.textAt(5, 1), "");
+    // The new triple fills the first row of the emptied log.
+    EXPECT_EQ(w.form.tabelle3.textAt(1, 1), "");
+    EXPECT_NE(w.form.tabelle3.textAt(0, 1), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(OneOrTwoPresses, RestartMidTripleTest, ::testing::Values(1, 2));
+
+TEST(RestartInARunTest, MarksAreArmedAgainAndRecordedAppearancesVanish)
+{
+    TestWindow w;
+    w.controller.tabelle1Click(9, 0);
+    w.controller.tabelle1Click(16, 0);
+    w.controller.textanzahlEdited("30");
+    compose(w, {3, 9});
+    ASSERT_EQ(w.form.tabelle2.textAt(9, 0), "6");
+    w.controller.okabbrechenClick();
+    EXPECT_EQ(w.form.tabelle2.textAt(9, 0), " ");
+    EXPECT_EQ(w.form.tabelle2.textAt(16, 0), " ");
+    EXPECT_EQ(w.form.tabelle1.colourAt(9, 0), colour::lightGreen);
+
+    w.controller.textanzahlEdited("30");
+    compose(w, {9});
+    EXPECT_EQ(w.form.tabelle2.textAt(9, 0), "3");
+    EXPECT_EQ(w.form.tabelle2.textAt(16, 0), " ");
+}
+
+TEST(RestartInARunTest, FirstNumberAfterARestartIsNoRepeat)
+{
+    TestWindow w;
+    w.controller.textanzahlEdited("30");
+    compose(w, {11});
+    w.controller.okabbrechenClick();
+    w.controller.textanzahlEdited("30");
+    compose(w, {11});
+    EXPECT_EQ(w.form.tabelle1.textAt(11, 1), "1");
+    EXPECT_EQ(w.form.tabelle1.textAt(11, 2), "");
+    EXPECT_EQ(w.form.Label13.caption(), "");
+    EXPECT_EQ(w.form.Label11.caption(), "");
+}
+
+TEST(RestartInARunTest, AfterAnImportTheNextRunDrawsFromTheGenerator)
+{
+    TestWindow w;
+    // As a successful import leaves the window: six spins composing 1 twice.
+    w.form.state.permanenz = {0, 1, 1, 1, 1, 1, 1};
+    w.form.state.permanenz.resize(27);
+    w.form.state.importanzahl = 6;
+    w.form.state.importmodus = 1;
+    w.form.textanzahl.setText("6");
+    w.form.okextern.setEnabled(false);
+    w.form.okabbrechen.setEnabled(true);
+
+    w.controller.okabbrechenClick();
+    EXPECT_FALSE(w.form.okstart.enabled());
+    w.controller.textanzahlEdited("6");
+    compose(w, {34});
+    EXPECT_EQ(w.form.lzahl.caption(), "34");
+    EXPECT_EQ(w.spins.remaining(), 0u);
+    EXPECT_EQ(w.spins.overrun, 0);
+    EXPECT_EQ(w.form.tabelle1.textAt(1, 1), "");
 }
 
 } // namespace
