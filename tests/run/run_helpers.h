@@ -27,13 +27,6 @@ inline int pressUntilEnd(TestWindow& w, int limit = 100000)
     return presses;
 }
 
-// Composed numbers, one triple each, fed to the generator in this order.
-inline void addNumbers(TestWindow& w, std::initializer_list<int> numbers)
-{
-    for (int n : numbers)
-        w.spins.addNumber(n);
-}
-
 // A count as the frequency grid shows it: empty for none.
 inline std::string countText(int count) { return count == 0 ? "" : std::to_string(count); }
 

@@ -14,7 +14,6 @@ namespace {
 
 using testing::endLine;
 using testing::press;
-using testing::pressUntilEnd;
 using testing::TestWindow;
 
 const std::string computerText = " Der Computer erzeugt die Zahlen...";
