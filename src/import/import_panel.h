@@ -1,11 +1,16 @@
 #pragma once
 
+#include "window/platform.h"
+
+#include <string>
+
 namespace ravelin {
 
 struct FormModel;
-class FileSystem;
 
-// The import panel with its drive, folder and file lists.
+// The import panel with its drive, folder and file lists. The lists are
+// coupled through their change handling: a drive sets the folder, a folder
+// fills the file list, all within the one action that began it.
 class ImportPanel {
 public:
     ImportPanel(FormModel& form, FileSystem& files) : form_(form), files_(files) {}
@@ -21,6 +26,10 @@ public:
     void file1Click();
 
 private:
+    // The root the folder list starts from: the chosen drive when it holds the folder.
+    std::string chainRoot(const std::string& folder) const;
+    void showFolder(const FileSystem::FolderListing& listing);
+
     FormModel& form_;
     FileSystem& files_;
 };

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace ravelin {
+
+struct FormModel;
+class FileSystem;
+
+// Loads the permanence file `name` of `folder` for the next run: the header
+// lines go into the guidance text, the spins into the session, the spin count
+// into `textanzahl`, and the panel closes. A file that cannot be read or is
+// no permanence changes nothing at all. True when the file was imported.
+bool importPermanence(FormModel& form, FileSystem& files, const std::string& folder,
+                      const std::string& name);
+
+} // namespace ravelin
