@@ -42,6 +42,13 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
             return QBrush(fixedColour_);
         return {};
     }
+    case Qt::ForegroundRole: {
+        // Counts stay readable on the dark blue of the candidate cells.
+        const Colour c = grid_.colourAt(row, col);
+        if (hasOwnColour(c) && toQColor(c).lightness() < 100)
+            return QBrush(Qt::white);
+        return {};
+    }
     case Qt::TextAlignmentRole:
         return grid_.colAlignment(col) == ColumnAlignment::CentreTop
                    ? QVariant(Qt::AlignHCenter | Qt::AlignTop)

@@ -191,6 +191,40 @@ private slots:
         }
     }
 
+    void aRunIsMirroredIntoTheWidgets()
+    {
+        for (int i = 0; i < 40; ++i)
+            spins.addNumber(i % 36 + 1);
+        auto* count = child<QLineEdit>("textanzahl");
+        count->setFocus();
+        QTest::keyClicks(count, "200");
+        auto* start = child<QPushButton>("okstart");
+        for (int press = 0; press < 27 * 3; ++press)
+            start->click();
+        const FormModel& f = window->model();
+        QCOMPARE(f.state.kombiwurf, 27);
+        QCOMPARE(child<QLabel>("lakut")->text(), QString::fromStdString(f.lakut.caption()));
+        QCOMPARE(child<QLabel>("Lreal")->text(), QString("27"));
+        QCOMPARE(child<QLabel>("lzahl")->text(), QString::fromStdString(f.lzahl.caption()));
+        QCOMPARE(start->text(), QString("Weiter"));
+        QCOMPARE(start->palette().color(QPalette::Button), QColor(0, 192, 0));
+        QVERIFY(child<QPushButton>("okabbrechen")->isEnabled());
+        QVERIFY(!child<QPushButton>("okextern")->isEnabled());
+        // The log follows its newest row: row 26 written, rows 2 to 26 shown.
+        auto* log = child<QTableView>("tabelle3");
+        QCOMPARE(log->rowAt(0), 2);
+        QCOMPARE(log->model()->index(26, 0).data().toString(), QString::fromStdString(f.tabelle3.textAt(26, 0)));
+        QVERIFY(!log->model()->index(26, 0).data().toString().isEmpty());
+        // Candidate cells show blue once the next triple has begun.
+        start->click();
+        const int group = f.state.aktsechser;
+        auto* grid = child<QTableView>("tabelle1");
+        QCOMPARE(grid->model()->index(6 * group, 3).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(0, 0, 192));
+        const QByteArray out = qgetenv("RAVELIN_TEST_OUTPUT");
+        if (!out.isEmpty())
+            QVERIFY(window->grab().save(QString::fromLocal8Bit(out) + "/window-run.png"));
+    }
+
     void writesAPictureOfTheWindow()
     {
         const QImage image = window->grab().toImage();
