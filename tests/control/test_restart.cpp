@@ -1,3 +1,4 @@
+#include "control/run_mode.h"
 #include "run/run_helpers.h"
 #include "support/scripted_platform.h"
 #include "window/guidance_text.h"
@@ -195,17 +196,6 @@ TEST(RestartTest, EmptyingTheSpinCountRunsItsChangeHandling)
     EXPECT_EQ(w.form.state.wurfanzahl, 0);
 }
 
-TEST(RestartTest, KeepsTheRunModeAndTheHaltSpin)
-{
-    TestWindow w;
-    w.controller.option1Click(2);
-    w.controller.haltbeiEdited("25");
-    w.controller.okabbrechenClick();
-    EXPECT_TRUE(w.form.Option1.isSelected(2));
-    EXPECT_EQ(w.form.haltbei.text(), "25");
-    EXPECT_EQ(w.form.state.haltwurf, 25);
-}
-
 TEST(RestartTest, AfterAnImportSwitchesBackToTheGenerator)
 {
     TestWindow w;
@@ -337,6 +327,29 @@ TEST(RestartInARunTest, AfterAnImportTheNextRunDrawsFromTheGenerator)
     EXPECT_EQ(w.spins.remaining(), 0u);
     EXPECT_EQ(w.spins.overrun, 0);
     EXPECT_EQ(w.form.tabelle1.textAt(1, 1), "");
+}
+
+TEST(RestartInARunTest, HaltBeiWurfAndItsHaltSpinApplyInTheNextRun)
+{
+    TestWindow w;
+    w.controller.textanzahlEdited("100");
+    w.controller.option1Click(runmode::haltBeiWurf);
+    w.controller.haltbeiEdited("10");
+    press(w, 4); // one triple, its continuation and a new six-group phase
+    w.controller.okabbrechenClick();
+    EXPECT_TRUE(w.form.Option1.isSelected(runmode::haltBeiWurf));
+    EXPECT_EQ(w.form.haltbei.text(), "10");
+    EXPECT_TRUE(w.form.haltbei.enabled());
+    EXPECT_EQ(w.form.state.haltwurf, 10);
+
+    // Triples at 1..3, 6..8 and 11..13; the third reaches the halt spin.
+    w.controller.textanzahlEdited("100");
+    press(w, 8);
+    EXPECT_TRUE(w.form.Option1.isSelected(runmode::haltBeiWurf));
+    press(w);
+    EXPECT_TRUE(w.form.Option1.isSelected(runmode::einzelschritt));
+    EXPECT_EQ(w.form.lakut.caption(), "13");
+    EXPECT_EQ(w.form.state.kombiwurf, 3);
 }
 
 } // namespace
