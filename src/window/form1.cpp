@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextBrowser>
 
@@ -103,6 +104,26 @@ void setRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
         palette.setColor(group, role, colour);
     widget->setPalette(palette);
 }
+
+// Folders of the directory list stand indented by their depth, icon and all.
+class IndentedItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int indentPerLevel = 8;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.setLeft(option.rect.left() + index.data(Qt::UserRole).toInt() * indentPerLevel);
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += index.data(Qt::UserRole).toInt() * indentPerLevel;
+        return size;
+    }
+};
 
 } // namespace
 
@@ -354,6 +375,8 @@ void Form1::buildWidgets()
     dir1_ = new QListWidget(frame1_);
     dir1_->setObjectName(QStringLiteral("Dir1"));
     dir1_->setGeometry(place(105, 1785, 1905, 1440));
+    dir1_->setItemDelegate(new IndentedItemDelegate(dir1_));
+    dir1_->setTextElideMode(Qt::ElideMiddle);
     file1_ = new QListWidget(frame1_);
     file1_->setObjectName(QStringLiteral("File1"));
     file1_->setGeometry(place(105, 3465, 1905, 2235));
@@ -564,7 +587,6 @@ void Form1::applyLists(Control& control)
         for (const DirList::Entry& entry : f.Dir1.entries()) {
             auto* item = new QListWidgetItem(entry.open ? open : closed, fromModel(entry.label), dir1_);
             item->setData(Qt::UserRole, entry.depth);
-            item->setText(QString(entry.depth * 2, QLatin1Char(' ')) + fromModel(entry.label));
         }
         dir1_->setCurrentRow(f.Dir1.currentIndex());
         if (f.Dir1.currentIndex() >= 0)

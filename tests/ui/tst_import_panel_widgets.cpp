@@ -1,0 +1,137 @@
+// The import panel with real folders, driven through its widgets.
+
+#include "support/scripted_platform.h"
+#include "window/form1.h"
+#include "window/real_file_system.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+
+using namespace ravelin;
+using ravelin::testing::ScriptedConfirmation;
+using ravelin::testing::ScriptedSpins;
+
+class ImportPanelWidgetsTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedSpins spins;
+    ScriptedConfirmation confirmation;
+    RealFileSystem files;
+    QTemporaryDir folder;
+    QString previousFolder;
+    std::unique_ptr<Form1> window;
+
+    template <typename T> T* child(const char* name) { return window->findChild<T*>(QString::fromLatin1(name)); }
+
+    void write(const QString& name, const std::string& content)
+    {
+        std::ofstream out((folder.path() + "/" + name).toStdString(), std::ios::binary);
+        out << content;
+    }
+
+    void clickRow(QListWidget* list, int row)
+    {
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(folder.isValid());
+        QDir(folder.path()).mkdir("monat");
+        write("hamburg.txt", "Spielbank Hamburg \x96 Tisch 3\r\nDatum 01.12.\r\nFranz\xf6sisches Roulette\r\n"
+                             "----\r\n17\r\n-----\r\n0\r\n32\r\n=====\r\n5\r\n");
+        write("notiz.TXT", "keine Permanenz\r\n");
+        write("bild.png", "x");
+        previousFolder = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        window = std::make_unique<Form1>(spins, confirmation, files);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup()
+    {
+        window.reset();
+        QDir::setCurrent(previousFolder);
+    }
+
+    void importThroughThePanel()
+    {
+        auto* frame = child<QGroupBox>("Frame1");
+        auto* file1 = child<QListWidget>("File1");
+        auto* ok = child<QPushButton>("okexternok");
+        child<QPushButton>("okextern")->click();
+        QVERIFY(frame->isVisible());
+        QVERIFY(child<QLabel>("text")->text().startsWith("  Geben Sie den Ort an"));
+
+        // Only the text files, whatever the case of their ending, sorted.
+        QCOMPARE(file1->count(), 2);
+        QCOMPARE(file1->item(0)->text(), QString("hamburg.txt"));
+        QCOMPARE(file1->item(1)->text(), QString("notiz.TXT"));
+        QVERIFY(!ok->isEnabled());
+
+        // Not a permanence: nothing happens, the panel stays.
+        clickRow(file1, 1);
+        QVERIFY(ok->isEnabled());
+        ok->click();
+        QVERIFY(frame->isVisible());
+        QVERIFY(child<QLabel>("text")->text().startsWith("  Geben Sie den Ort an"));
+
+        clickRow(file1, 0);
+        ok->click();
+        QVERIFY(!frame->isVisible());
+        QCOMPARE(child<QLabel>("Label15")->text(), QString("hamburg.txt"));
+        QCOMPARE(child<QLineEdit>("textanzahl")->text(), QString("3"));
+        QVERIFY(child<QPushButton>("okstart")->isEnabled());
+        QVERIFY(!child<QPushButton>("okextern")->isEnabled());
+        QVERIFY(child<QPushButton>("okabbrechen")->isEnabled());
+        QCOMPARE(child<QLabel>("text")->text(),
+                 QString::fromUtf8("Spielbank Hamburg \u2013 Tisch 3\nDatum 01.12.\nFranz\u00f6sisches Roulette"));
+        QCOMPARE(window->model().state.importmodus, 1);
+    }
+
+    void openingAFolderListsItsFiles()
+    {
+        child<QPushButton>("okextern")->click();
+        auto* dir1 = child<QListWidget>("Dir1");
+        int sub = -1;
+        for (int i = 0; i < dir1->count(); ++i)
+            if (dir1->item(i)->text().trimmed() == "monat")
+                sub = i;
+        QVERIFY(sub >= 0);
+        const QPoint at = dir1->visualItemRect(dir1->item(sub)).center();
+        QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(window->model().Dir1.path(), QDir(folder.path()).canonicalPath().toStdString());
+        QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(QString::fromStdString(window->model().Dir1.path()), QDir(folder.path()).canonicalPath() + "/monat");
+        QCOMPARE(child<QListWidget>("File1")->count(), 0);
+        // A click into the empty list leaves OK disabled.
+        QTest::mouseClick(child<QListWidget>("File1")->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!child<QPushButton>("okexternok")->isEnabled());
+
+        child<QPushButton>("okexternabbruch")->click();
+        QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
+        QVERIFY(child<QLabel>("text")->text().startsWith(" Anzahl der gew"));
+        // Reopened, the panel shows the folder of its last use.
+        child<QPushButton>("okextern")->click();
+        QVERIFY(dir1->currentItem()->text().trimmed() == "monat");
+
+        const QByteArray out = qgetenv("RAVELIN_TEST_OUTPUT");
+        if (!out.isEmpty())
+            QVERIFY(window->grab().save(QString::fromLocal8Bit(out) + "/window-import.png"));
+    }
+};
+
+QTEST_MAIN(ImportPanelWidgetsTest)
+#include "tst_import_panel_widgets.moc"
