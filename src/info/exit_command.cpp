@@ -5,6 +5,11 @@
 
 namespace ravelin {
 
-void ExitCommand::okendeClick() {}
+void ExitCommand::okendeClick()
+{
+    // Nothing is kept between program starts, so there is nothing to save first.
+    if (confirmation_.confirm("Soll das Programm beendet werden ?     ", " Beenden"))
+        form_.quitRequested = true;
+}
 
 } // namespace ravelin

@@ -33,6 +33,12 @@ enum class ParagraphAlignment { Left, Centre, Right, Justify };
 struct Paragraph {
     std::vector<TextRun> runs;
     ParagraphAlignment alignment = ParagraphAlignment::Left;
+    // Indents and spacing in twips (1440 to the inch), as rich text gives them.
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstLineIndent = 0; // from the left indent; negative for a hanging first line
+    int spaceBefore = 0;
+    int spaceAfter = 0;
 
     bool operator==(const Paragraph&) const = default;
 };

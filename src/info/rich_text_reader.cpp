@@ -1,0 +1,639 @@
+#include "info/rich_text_reader.h"
+
+#include "info/windows1252.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ravelin {
+
+namespace {
+
+// Font names longer than this are cut: no real family name comes near it, and
+// it keeps comparing two formats cheap however long a hostile name is.
+constexpr std::size_t maxFontName = 64;
+// Control words longer than this are unknown anyway; their letters are still consumed.
+constexpr std::size_t maxWordLength = 32;
+// Indents and spacing beyond 22 inches are nonsense; they are cut to that.
+constexpr int maxTwips = 31680;
+
+enum class Destination { Text, Skip, FontTable, ColourTable };
+
+struct ParagraphFormat {
+    ParagraphAlignment alignment = ParagraphAlignment::Left;
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstLineIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+};
+
+// What a group saves on entry and gets back on exit.
+struct GroupState {
+    TextFormat format;
+    ParagraphFormat paragraph;
+    Destination destination = Destination::Text;
+    int unicodeSkip = 1; // fallback characters after \uN
+};
+
+// Groups whose content is never shown, and what lies in them is skipped whole.
+constexpr std::string_view skippedDestinations[] = {
+    "aftncn",     "aftnsep",    "aftnsepc",    "annotation",   "atnauthor",  "atndate",
+    "atnicn",     "atnid",      "atnparent",   "atnref",       "atntime",    "atrfend",
+    "atrfstart",  "author",     "bkmkend",     "bkmkstart",    "buptim",     "category",
+    "colorschememapping",       "comment",     "company",      "creatim",    "datafield",
+    "datastore",  "docvar",     "doccomm",     "fldinst",      "filetbl",    "footer",
+    "footerf",    "footerl",    "footerr",     "footnote",     "ftncn",      "ftnsep",
+    "ftnsepc",    "generator",  "header",      "headerf",      "headerl",    "headerr",
+    "info",       "keywords",   "latentstyles", "listoverridetable",         "listtable",
+    "manager",    "nonshppict", "objclass",    "objdata",      "object",     "objname",
+    "operator",   "pgdsctbl",   "pict",        "printim",      "private",    "revtbl",
+    "revtim",     "rsidtbl",    "stylesheet",  "subject",      "themedata",  "title",
+    "xmlnstbl"};
+
+bool isSkippedDestination(std::string_view word)
+{
+    return std::find(std::begin(skippedDestinations), std::end(skippedDestinations), word) !=
+           std::end(skippedDestinations);
+}
+
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const auto last = s.find_last_not_of(' ');
+    return s.substr(first, last - first + 1);
+}
+
+class Parser {
+public:
+    explicit Parser(std::string_view input) : in_(input) {}
+
+    RichDocument run()
+    {
+        while (pos_ < in_.size() && !ended_) {
+            const char c = in_[pos_++];
+            switch (c) {
+            case '{':
+                openGroup();
+                break;
+            case '}':
+                closeGroup();
+                break;
+            case '\\':
+                control();
+                break;
+            case '\r':
+            case '\n':
+                break; // line ends of the file itself mean nothing
+            default:
+                character(c);
+                break;
+            }
+        }
+        flushSurrogate();
+        if (!paragraph_.runs.empty())
+            endParagraph();
+        return std::move(doc_);
+    }
+
+private:
+    // --- Groups ---------------------------------------------------------
+
+    void openGroup()
+    {
+        skipFallback_ = 0;
+        ignorableNext_ = false;
+        if (stack_.size() >= static_cast<std::size_t>(RichTextReader::maxGroupDepth)) {
+            ++flatDepth_;
+            return;
+        }
+        stack_.push_back(state_);
+    }
+
+    void closeGroup()
+    {
+        skipFallback_ = 0;
+        ignorableNext_ = false;
+        if (flatDepth_ > 0) {
+            --flatDepth_;
+            return;
+        }
+        if (stack_.empty()) {
+            ended_ = true; // a stray closing brace ends what can be read
+            return;
+        }
+        const Destination leaving = state_.destination;
+        state_ = stack_.back();
+        stack_.pop_back();
+        if (leaving == Destination::FontTable) {
+            commitFont();
+            if (state_.destination == Destination::Text && !fontExplicit_)
+                state_.format.fontFamily = defaultFontFamily();
+        } else if (leaving == Destination::ColourTable && state_.destination != Destination::ColourTable) {
+            commitColour(false);
+        }
+        if (stack_.empty())
+            ended_ = true; // the document's own group is closed
+    }
+
+    // --- Control words and symbols --------------------------------------
+
+    void control()
+    {
+        if (pos_ >= in_.size())
+            return;
+        const char c = in_[pos_];
+        if (isLetter(c)) {
+            controlWord();
+            return;
+        }
+        ++pos_;
+        switch (c) {
+        case '\\':
+        case '{':
+        case '}':
+            character(c, true);
+            break;
+        case '\'':
+            hexByte();
+            break;
+        case '*':
+            ignorableNext_ = true;
+            return; // keeps the flag for the word that follows
+        case '~':
+            symbol(0x00A0);
+            break;
+        case '-':
+            symbol(0x00AD);
+            break;
+        case '_':
+            symbol(0x2011);
+            break;
+        case '\r':
+        case '\n':
+            if (consumeFallback())
+                break;
+            if (state_.destination == Destination::Text)
+                endParagraph();
+            break;
+        default:
+            consumeFallback();
+            break; // unknown symbols mean nothing to the viewer
+        }
+        ignorableNext_ = false;
+    }
+
+    void controlWord()
+    {
+        std::string word;
+        while (pos_ < in_.size() && isLetter(in_[pos_])) {
+            if (word.size() < maxWordLength)
+                word += in_[pos_];
+            ++pos_;
+        }
+        bool hasParam = false;
+        bool negative = false;
+        if (pos_ + 1 < in_.size() && in_[pos_] == '-' && isDigit(in_[pos_ + 1])) {
+            negative = true;
+            ++pos_;
+        }
+        std::int64_t value = 0;
+        while (pos_ < in_.size() && isDigit(in_[pos_])) {
+            hasParam = true;
+            if (value < 10'000'000'000)
+                value = value * 10 + (in_[pos_] - '0');
+            ++pos_;
+        }
+        if (pos_ < in_.size() && in_[pos_] == ' ')
+            ++pos_; // the delimiting blank belongs to the word
+        value = std::min<std::int64_t>(value, INT32_MAX);
+        const int param = static_cast<int>(negative ? -value : value);
+
+        const bool ignorable = std::exchange(ignorableNext_, false);
+
+        if (word == "bin") {
+            // Binary data is skipped whatever the destination, and never past the input.
+            const std::size_t length = hasParam && param > 0 ? static_cast<std::size_t>(param) : 0;
+            pos_ += std::min(length, in_.size() - pos_);
+            consumeFallback();
+            return;
+        }
+        if (consumeFallback())
+            return;
+        if (state_.destination == Destination::Skip)
+            return;
+
+        if (word == "fonttbl") {
+            state_.destination = Destination::FontTable;
+            fontName_.clear();
+            return;
+        }
+        if (word == "colortbl") {
+            state_.destination = Destination::ColourTable;
+            resetColour();
+            return;
+        }
+        // A word after \* that is not understood here hides its whole group.
+        if (isSkippedDestination(word) || ignorable) {
+            state_.destination = Destination::Skip;
+            return;
+        }
+
+        if (state_.destination == Destination::FontTable) {
+            fontTableWord(word, param);
+            return;
+        }
+        if (state_.destination == Destination::ColourTable) {
+            colourTableWord(word, param);
+            return;
+        }
+        textWord(word, hasParam, param);
+    }
+
+    void textWord(const std::string& word, bool hasParam, int param)
+    {
+        TextFormat& f = state_.format;
+        ParagraphFormat& p = state_.paragraph;
+        const bool on = !hasParam || param != 0;
+
+        if (word == "par" || word == "sect" || word == "page" || word == "row")
+            endParagraph();
+        else if (word == "line")
+            appendText("\n");
+        else if (word == "tab" || word == "cell")
+            appendText("\t");
+        else if (word == "b")
+            f.bold = on;
+        else if (word == "i")
+            f.italic = on;
+        else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" || word == "uldash" ||
+                 word == "ulth" || word == "ulwave")
+            f.underline = on;
+        else if (word == "ulnone")
+            f.underline = false;
+        else if (word == "plain")
+            f = defaultFormat();
+        else if (word == "fs")
+            f.pointSize = hasParam && param > 0 ? std::min(param, 3276) / 2.0 : 0.0;
+        else if (word == "cf") {
+            if (hasParam && param >= 0 && static_cast<std::size_t>(param) < colours_.size())
+                f.colour = colours_[static_cast<std::size_t>(param)];
+            else
+                f.colour.reset();
+        } else if (word == "f") {
+            const auto it = fonts_.find(param);
+            f.fontFamily = it == fonts_.end() ? std::string() : it->second;
+            fontExplicit_ = true;
+        } else if (word == "deff")
+            defaultFont_ = param;
+        else if (word == "u")
+            unicode(param);
+        else if (word == "uc")
+            state_.unicodeSkip = std::max(param, 0);
+        else if (word == "pard")
+            p = ParagraphFormat{};
+        else if (word == "ql")
+            p.alignment = ParagraphAlignment::Left;
+        else if (word == "qc")
+            p.alignment = ParagraphAlignment::Centre;
+        else if (word == "qr")
+            p.alignment = ParagraphAlignment::Right;
+        else if (word == "qj")
+            p.alignment = ParagraphAlignment::Justify;
+        else if (word == "li")
+            p.leftIndent = twips(param);
+        else if (word == "ri")
+            p.rightIndent = twips(param);
+        else if (word == "fi")
+            p.firstLineIndent = twips(param);
+        else if (word == "sb")
+            p.spaceBefore = std::max(twips(param), 0);
+        else if (word == "sa")
+            p.spaceAfter = std::max(twips(param), 0);
+        else if (word == "emdash")
+            appendCodePoint(0x2014);
+        else if (word == "endash")
+            appendCodePoint(0x2013);
+        else if (word == "bullet")
+            appendCodePoint(0x2022);
+        else if (word == "lquote")
+            appendCodePoint(0x2018);
+        else if (word == "rquote")
+            appendCodePoint(0x2019);
+        else if (word == "ldblquote")
+            appendCodePoint(0x201C);
+        else if (word == "rdblquote")
+            appendCodePoint(0x201D);
+        else if (word == "emspace")
+            appendCodePoint(0x2003);
+        else if (word == "enspace")
+            appendCodePoint(0x2002);
+        // Anything else is a control word the viewer has no use for.
+    }
+
+    static int twips(int value) { return std::clamp(value, -maxTwips, maxTwips); }
+
+    // --- Font and colour tables -----------------------------------------
+
+    void fontTableWord(const std::string& word, int param)
+    {
+        if (word == "f") {
+            commitFont();
+            fontNumber_ = param;
+        } else if (word == "u") {
+            unicode(param);
+        } else if (word == "uc") {
+            state_.unicodeSkip = std::max(param, 0);
+        }
+    }
+
+    void commitFont()
+    {
+        const std::string name = trimmed(fontName_);
+        fontName_.clear();
+        if (!name.empty() && fontNumber_ >= 0)
+            fonts_[fontNumber_] = name;
+        fontNumber_ = -1;
+    }
+
+    void colourTableWord(const std::string& word, int param)
+    {
+        const unsigned component = static_cast<unsigned>(std::clamp(param, 0, 255));
+        if (word == "red") {
+            red_ = component;
+            colourGiven_ = true;
+        } else if (word == "green") {
+            green_ = component;
+            colourGiven_ = true;
+        } else if (word == "blue") {
+            blue_ = component;
+            colourGiven_ = true;
+        }
+    }
+
+    void resetColour()
+    {
+        red_ = green_ = blue_ = 0;
+        colourGiven_ = false;
+    }
+
+    // An entry ends at its semicolon; one without components is the viewer's own colour.
+    void commitColour(bool atSemicolon)
+    {
+        if (atSemicolon || colourGiven_) {
+            if (colourGiven_)
+                colours_.push_back(rgb(red_, green_, blue_));
+            else
+                colours_.push_back(std::nullopt);
+        }
+        resetColour();
+    }
+
+    TextFormat defaultFormat() const
+    {
+        TextFormat f;
+        f.fontFamily = defaultFontFamily();
+        return f;
+    }
+
+    std::string defaultFontFamily() const
+    {
+        const auto it = fonts_.find(defaultFont_);
+        return it == fonts_.end() ? std::string() : it->second;
+    }
+
+    // --- Characters -----------------------------------------------------
+
+    // After \uN the next characters are the fallback for readers without
+    // Unicode; each byte, \'hh, symbol or word counts as one.
+    bool consumeFallback()
+    {
+        if (skipFallback_ <= 0)
+            return false;
+        --skipFallback_;
+        return true;
+    }
+
+    void character(char c, bool escaped = false)
+    {
+        if (consumeFallback())
+            return;
+        ignorableNext_ = false;
+        const auto byte = static_cast<unsigned char>(c);
+        switch (state_.destination) {
+        case Destination::Skip:
+            return;
+        case Destination::FontTable:
+            if (c == ';' && !escaped)
+                commitFont();
+            else if (byte >= 0x20)
+                appendFontName(windows1252ToUnicode(byte));
+            return;
+        case Destination::ColourTable:
+            if (c == ';' && !escaped)
+                commitColour(true);
+            return;
+        case Destination::Text:
+            break;
+        }
+        if (c == '\t')
+            appendText("\t");
+        else if (byte >= 0x20)
+            appendCodePoint(windows1252ToUnicode(byte));
+        // Other control bytes are not text.
+    }
+
+    void hexByte()
+    {
+        int value = 0;
+        int digits = 0;
+        while (digits < 2 && pos_ < in_.size() && hexValue(in_[pos_]) >= 0) {
+            value = value * 16 + hexValue(in_[pos_]);
+            ++pos_;
+            ++digits;
+        }
+        if (digits == 0) {
+            consumeFallback();
+            return;
+        }
+        symbol(windows1252ToUnicode(static_cast<unsigned char>(value)));
+    }
+
+    // A character given by a control symbol or \'hh: never a table delimiter.
+    void symbol(char32_t cp)
+    {
+        if (consumeFallback())
+            return;
+        if (state_.destination == Destination::Text)
+            appendCodePoint(cp);
+        else if (state_.destination == Destination::FontTable)
+            appendFontName(cp);
+    }
+
+    // \uN: a signed 16-bit value, negatives standing for 32768..65535.
+    void unicode(int param)
+    {
+        std::int64_t value = param;
+        if (value < 0)
+            value += 65536;
+        const char32_t cp = value < 0 || value > 0x10FFFF ? char32_t{0xFFFD} : static_cast<char32_t>(value);
+        if (state_.destination == Destination::FontTable)
+            appendFontName(cp);
+        else if (state_.destination == Destination::Text)
+            appendCodePoint(cp);
+        skipFallback_ = state_.unicodeSkip;
+    }
+
+    void appendFontName(char32_t cp)
+    {
+        if (fontName_.size() < maxFontName)
+            appendUtf8(fontName_, cp);
+    }
+
+    // Pairs of surrogates, as \u writes characters beyond the first plane, are joined.
+    void appendCodePoint(char32_t cp)
+    {
+        if (cp >= 0xD800 && cp <= 0xDBFF) {
+            flushSurrogate();
+            highSurrogate_ = cp;
+            return;
+        }
+        if (cp >= 0xDC00 && cp <= 0xDFFF) {
+            if (highSurrogate_ == 0) {
+                appendUtf8Run(0xFFFD);
+                return;
+            }
+            const char32_t joined = 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (cp - 0xDC00);
+            highSurrogate_ = 0;
+            appendUtf8Run(joined);
+            return;
+        }
+        flushSurrogate();
+        appendUtf8Run(cp);
+    }
+
+    void flushSurrogate()
+    {
+        if (highSurrogate_ == 0)
+            return;
+        highSurrogate_ = 0;
+        appendUtf8Run(0xFFFD);
+    }
+
+    void appendUtf8Run(char32_t cp)
+    {
+        std::string bytes;
+        appendUtf8(bytes, cp);
+        appendRaw(bytes);
+    }
+
+    void appendText(std::string_view text)
+    {
+        flushSurrogate();
+        appendRaw(text);
+    }
+
+    void appendRaw(std::string_view text)
+    {
+        if (text.empty())
+            return;
+        std::vector<TextRun>& runs = paragraph_.runs;
+        if (runs.empty() || !(runs.back().format == state_.format))
+            runs.push_back(TextRun{{}, state_.format});
+        runs.back().text.append(text);
+    }
+
+    void endParagraph()
+    {
+        flushSurrogate();
+        const ParagraphFormat& p = state_.paragraph;
+        paragraph_.alignment = p.alignment;
+        paragraph_.leftIndent = p.leftIndent;
+        paragraph_.rightIndent = p.rightIndent;
+        paragraph_.firstLineIndent = p.firstLineIndent;
+        paragraph_.spaceBefore = p.spaceBefore;
+        paragraph_.spaceAfter = p.spaceAfter;
+        doc_.paragraphs.push_back(std::move(paragraph_));
+        paragraph_ = Paragraph{};
+    }
+
+    std::string_view in_;
+    std::size_t pos_ = 0;
+    bool ended_ = false;
+
+    GroupState state_;
+    std::vector<GroupState> stack_;
+    int flatDepth_ = 0; // groups opened beyond the depth limit, read flat
+
+    bool ignorableNext_ = false; // a \* stands before the next word
+    int skipFallback_ = 0;
+    char32_t highSurrogate_ = 0;
+
+    std::map<int, std::string> fonts_;
+    int fontNumber_ = -1;
+    std::string fontName_;
+    int defaultFont_ = 0;
+    bool fontExplicit_ = false;
+
+    std::vector<std::optional<Colour>> colours_;
+    unsigned red_ = 0, green_ = 0, blue_ = 0;
+    bool colourGiven_ = false;
+
+    RichDocument doc_;
+    Paragraph paragraph_;
+};
+
+} // namespace
+
+bool RichTextReader::isRichText(std::string_view bytes) { return bytes.substr(0, 5) == "{\\rtf"; }
+
+RichDocument RichTextReader::read(std::string_view bytes) { return Parser(bytes).run(); }
+
+RichDocument RichTextReader::readInfoFile(std::string_view bytes)
+{
+    if (isRichText(bytes))
+        return read(bytes);
+    std::string text;
+    if (isValidUtf8(bytes)) {
+        if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+            bytes.remove_prefix(3);
+        text.assign(bytes);
+    } else {
+        text = windows1252ToUtf8(bytes);
+    }
+    // Lines may end in CR LF, LF or a lone CR; the document wants LF.
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            lines += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            lines += text[i];
+        }
+    }
+    return RichDocument::fromPlainText(lines);
+}
+
+} // namespace ravelin
