@@ -1,0 +1,247 @@
+// The info viewer as the window shows it, and Ende through the real question.
+
+#include "support/scripted_platform.h"
+#include "window/form1.h"
+#include "window/message_box_confirmation.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <functional>
+
+using namespace ravelin;
+using ravelin::testing::MemoryFileSystem;
+using ravelin::testing::ScriptedSpins;
+
+namespace {
+
+const std::string infoPath = "/opt/ravelin/info_ravelin.txt";
+
+// Hands the question on to the window's own message box, made once the window exists.
+struct ForwardingConfirmation : Confirmation {
+    Confirmation* to = nullptr;
+    bool confirm(std::string_view prompt, std::string_view title) override
+    {
+        return to && to->confirm(prompt, title);
+    }
+};
+
+struct SeenBox {
+    bool shown = false;
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool yesIsDefault = false;
+    bool hasNo = false;
+};
+
+// The format of the first character of `piece` in the viewer's document.
+QTextCharFormat formatOf(QTextDocument* doc, const QString& piece)
+{
+    const QTextCursor found = doc->find(piece);
+    if (found.isNull())
+        return {};
+    QTextCursor at(doc);
+    at.setPosition(found.selectionStart() + 1);
+    return at.charFormat();
+}
+
+std::string shippedInfoText()
+{
+    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "src" /
+                      "info" / "info_ravelin.txt";
+    QFile file(QString::fromStdString(path.string()));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().toStdString();
+}
+
+} // namespace
+
+class InfoAndExitTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedSpins spins;
+    ForwardingConfirmation confirmation;
+    MemoryFileSystem files;
+    std::unique_ptr<Form1> window;
+    std::unique_ptr<MessageBoxConfirmation> messageBox;
+
+    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
+    QTextBrowser* viewer() { return window->findChild<QTextBrowser*>("infotext"); }
+
+    // Presses Ende and, once the box is up, looks at it and answers with `answer`.
+    SeenBox pressEnde(const std::function<void(QMessageBox*)>& answer)
+    {
+        SeenBox seen;
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [&seen, answer, poll] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            seen.shown = true;
+            seen.text = box->text();
+            seen.title = box->windowTitle();
+            seen.icon = box->icon();
+            seen.yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
+            seen.hasNo = box->button(QMessageBox::No) != nullptr;
+            answer(box);
+        });
+        poll->start(20);
+        QTest::mouseClick(button("okende"), Qt::LeftButton);
+        return seen;
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init()
+    {
+        files.files.clear();
+        window = std::make_unique<Form1>(spins, confirmation, files);
+        messageBox = std::make_unique<MessageBoxConfirmation>(window.get());
+        confirmation.to = messageBox.get();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup()
+    {
+        confirmation.to = nullptr;
+        messageBox.reset();
+        window.reset();
+    }
+
+    void theViewerShowsTheFormattedText()
+    {
+        files.files[infoPath] = "{\\rtf1{\\fonttbl{\\f0 MS Sans Serif;}{\\f1 Courier New;}}"
+                                "{\\colortbl;\\red0\\green0\\blue192;}"
+                                "Normal {\\b Fett} {\\i Kursiv}\\par\\cf1 Blau\\cf0\\par{\\f1 K\\'e4se}\\par}";
+        QVERIFY(!viewer()->isVisible());
+        QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+
+        QVERIFY(viewer()->isVisible());
+        QCOMPARE(button("okinfo")->text(), QString("Ende Info"));
+        QTextDocument* doc = viewer()->document();
+        QCOMPARE(doc->toPlainText(), QString::fromUtf8("Normal Fett Kursiv\nBlau\nK\u00e4se"));
+        QCOMPARE(formatOf(doc, "Fett").fontWeight(), int(QFont::Bold));
+        QCOMPARE(formatOf(doc, "Normal").fontWeight(), int(QFont::Normal));
+        QVERIFY(formatOf(doc, "Kursiv").fontItalic());
+        QVERIFY(!formatOf(doc, "Fett").fontItalic());
+        QCOMPARE(formatOf(doc, "Blau").foreground().color(), QColor(0, 0, 192));
+        QCOMPARE(formatOf(doc, "Normal").fontFamilies().toStringList().value(0), QString("Liberation Sans"));
+        QCOMPARE(formatOf(doc, QString::fromUtf8("K\u00e4se")).fontFamilies().toStringList().value(0),
+                 QString("Liberation Mono"));
+
+        QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+        QVERIFY(!viewer()->isVisible());
+        QCOMPARE(button("okinfo")->text(), QString("Info"));
+        QVERIFY(viewer()->document()->toPlainText().isEmpty());
+    }
+
+    void theViewerLiesOverTheMiddleColumn()
+    {
+        QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+        QCOMPARE(viewer()->toPlainText(), QString("Problem:\nKann die Datei Info_Ravelin.txt nicht finden."));
+        QCOMPARE(viewer()->document()->blockCount(), 2);
+        QCOMPARE(viewer()->geometry(), QRect(224, 16, 227, 401));
+
+        // The spin log under it is covered, the Info button below it is not.
+        auto* log = window->findChild<QTableView*>("tabelle3");
+        QWidget* atLog = window->childAt(log->geometry().center());
+        QVERIFY(atLog == viewer() || viewer()->isAncestorOf(atLog));
+        QCOMPARE(window->childAt(button("okinfo")->geometry().center()), button("okinfo"));
+    }
+
+    void theQuestionIsExact()
+    {
+        const SeenBox seen = pressEnde([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.text, QString("Soll das Programm beendet werden ?     "));
+        QCOMPARE(seen.title, QString(" Beenden"));
+        QCOMPARE(seen.icon, QMessageBox::Question);
+        QVERIFY(seen.yesIsDefault);
+        QVERIFY(seen.hasNo);
+    }
+
+    void noChangesNothing()
+    {
+        spins.addNumber(15);
+        spins.addNumber(22);
+        QTest::keyClicks(window->findChild<QLineEdit*>("textanzahl"), "30");
+        for (int i = 0; i < 4; ++i)
+            QTest::mouseClick(button("okstart"), Qt::LeftButton);
+        QCOMPARE(window->findChild<QLabel*>("lzahl")->text(), QString("15"));
+        const double spin = window->model().state.wurfnummer;
+
+        QVERIFY(pressEnde([](QMessageBox* box) { box->button(QMessageBox::No)->click(); }).shown);
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->controller().quitRequested());
+        QCOMPARE(window->model().state.wurfnummer, spin);
+        QCOMPARE(button("okstart")->text(), QString("Weiter"));
+
+        QTest::mouseClick(button("okstart"), Qt::LeftButton);
+        QTest::mouseClick(button("okstart"), Qt::LeftButton);
+        QCOMPARE(window->findChild<QLabel*>("lzahl")->text(), QString("22"));
+    }
+
+    void yesClosesTheWindow()
+    {
+        QTest::keyClicks(window->findChild<QLineEdit*>("textanzahl"), "30");
+        QTest::mouseClick(button("okstart"), Qt::LeftButton); // in the middle of a triple
+        QVERIFY(pressEnde([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }).shown);
+        QVERIFY(window->controller().quitRequested());
+        QVERIFY(!window->isVisible());
+    }
+
+    void enterAnswersYes()
+    {
+        QVERIFY(pressEnde([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }).shown);
+        QVERIFY(!window->isVisible());
+    }
+
+    // The program's own info text in the viewer, as pictures to look at.
+    void theInfoTextFitsTheViewer()
+    {
+        files.files[infoPath] = shippedInfoText();
+        QVERIFY(!files.files[infoPath].empty());
+        QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+        QTextBrowser* v = viewer();
+        QVERIFY(v->toPlainText().contains(QString::fromUtf8("Sechsergruppe")));
+        QVERIFY(v->toPlainText().contains(QString::fromUtf8("H\u00e4ufigkeit")));
+        QCOMPARE(v->horizontalScrollBar()->maximum(), 0); // every line wraps within the width
+
+        const QString out = qEnvironmentVariable("RAVELIN_TEST_OUTPUT");
+        if (out.isEmpty())
+            return;
+        QScrollBar* bar = v->verticalScrollBar();
+        int page = 1;
+        for (int top = 0;; top += bar->pageStep()) {
+            bar->setValue(top);
+            const QString name = page == 1 ? QString("info.png") : QString("info_%1.png").arg(page);
+            QVERIFY(v->grab().save(QDir(out).filePath(name)));
+            ++page;
+            if (top >= bar->maximum() || page > 20)
+                break;
+        }
+    }
+};
+
+QTEST_MAIN(InfoAndExitTest)
+#include "tst_info_and_exit.moc"
