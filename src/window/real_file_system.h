@@ -2,7 +2,17 @@
 
 #include "window/platform.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace ravelin {
+
+// The mount points of a mount table (the lines of /proc/self/mounts) that a
+// user would browse: the root first, then those of disks, media and network
+// shares, each once and sorted; pseudo file systems and the system's own
+// trees are left out.
+std::vector<std::string> browsableMounts(std::string_view table);
 
 // The machine's own files, through std::filesystem.
 class RealFileSystem : public FileSystem {
