@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "window/accessibility.h"
 #include "window/clock_spin_source.h"
 #include "window/grid_table_model.h"
 #include "window/message_box_confirmation.h"
@@ -125,6 +126,20 @@ public:
     }
 };
 
+// Grid cells show their own colours only: no hover tint, no focus frame
+// over a mark or a candidate.
+class PlainCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
+    }
+};
+
 } // namespace
 
 struct Form1::OwnPlatform {
@@ -175,6 +190,7 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
     for (auto& [control, apply] : appliers_)
         apply();
     refresh();
+    describeForAccessibility(*this);
     textanzahl_->setFocus();
 }
 
@@ -258,6 +274,7 @@ void Form1::buildWidgets()
         view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         view->setSelectionMode(QAbstractItemView::NoSelection);
+        view->setItemDelegate(new PlainCellDelegate(view));
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setWordWrap(false);
         view->setCornerButtonEnabled(false);

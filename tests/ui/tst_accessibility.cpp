@@ -1,0 +1,143 @@
+// What a screen reader learns about the window's controls.
+
+#include "support/scripted_platform.h"
+#include "window/form1.h"
+
+#include <QAccessible>
+#include <QPushButton>
+#include <QSet>
+#include <QtTest>
+
+using namespace ravelin;
+using ravelin::testing::MemoryFileSystem;
+using ravelin::testing::ScriptedConfirmation;
+using ravelin::testing::ScriptedSpins;
+
+namespace {
+
+QString accessibleText(QWidget* widget, QAccessible::Text which)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(which) : QString();
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedSpins spins;
+    ScriptedConfirmation confirmation;
+    MemoryFileSystem files;
+    std::unique_ptr<Form1> window;
+
+    // The window's own controls, without the parts Qt builds inside them.
+    QList<QWidget*> controls() const
+    {
+        QList<QWidget*> own;
+        for (QWidget* widget : window->findChildren<QWidget*>())
+            if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+                own.append(widget);
+        return own;
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<Form1>(spins, confirmation, files);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    // Hidden panels included: the import panel's lists take the focus once shown.
+    void everyFocusableWidgetHasAName()
+    {
+        int focusable = 0;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() == Qt::NoFocus)
+                continue;
+            ++focusable;
+            const QString name = accessibleText(widget, QAccessible::Name);
+            QVERIFY2(!name.trimmed().isEmpty(),
+                     qPrintable(widget->objectName() + " (" + widget->metaObject()->className() + ")"));
+        }
+        // The spin count, four options, the halt spin, nine buttons, three grids,
+        // the viewer and the import panel's three lists at the least.
+        QVERIFY2(focusable >= 22, qPrintable(QString::number(focusable)));
+    }
+
+    void focusableNamesTellTheControlsApart()
+    {
+        QSet<QString> seen;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() == Qt::NoFocus)
+                continue;
+            const QString name = accessibleText(widget, QAccessible::Name);
+            QVERIFY2(!seen.contains(name), qPrintable(name + " twice, again at " + widget->objectName()));
+            seen.insert(name);
+        }
+    }
+
+    // Boxes and grids without a caption, and the "R" buttons, still say what they are.
+    void everyControlOfTheModelIsNamed()
+    {
+        QStringList names;
+        window->model().forEachControl([&](Control& control) {
+            const QString name = QString::fromStdString(control.name());
+            if (name == "Option1") {
+                for (int i = 0; i < OptionGroup::count; ++i)
+                    names << QString("Option1_%1").arg(i);
+            } else {
+                names << name;
+            }
+        });
+        names << "tabelle1" << "tabelle2" << "tabelle3";
+        for (const QString& name : names) {
+            auto* widget = window->findChild<QWidget*>(name);
+            QVERIFY2(widget, qPrintable(name));
+            // A drop-down list speaks its current entry on Linux; the name is still set.
+            const QString spoken = widget->accessibleName();
+            QVERIFY2(spoken.size() > 1, qPrintable(name + ": \"" + spoken + "\""));
+            QVERIFY2(!spoken.contains('\r') && !spoken.contains('\n'), qPrintable(name));
+        }
+        QCOMPARE(accessibleText(window->findChild<QWidget*>("tabelle1"), QAccessible::Name),
+                 QString::fromUtf8("H\u00e4ufigkeiten der Zahlen 0 bis 36"));
+        QCOMPARE(accessibleText(window->findChild<QWidget*>("Option1_1"), QAccessible::Name),
+                 QString("Durchlauf"));
+    }
+
+    void descriptionsAreTheToolTipsWithoutStrayBlanks()
+    {
+        int withTip = 0;
+        for (QWidget* widget : controls()) {
+            if (widget->toolTip().isEmpty())
+                continue;
+            ++withTip;
+            const QString description = accessibleText(widget, QAccessible::Description);
+            QCOMPARE(description, widget->toolTip().simplified());
+        }
+        QVERIFY2(withTip >= 20, qPrintable(QString::number(withTip)));
+        QCOMPARE(accessibleText(window->findChild<QWidget*>("okresetl"), QAccessible::Description),
+                 QString::fromUtf8("L\u00f6scht alle Markierungen im obigen grauen Feld"));
+    }
+
+    // Start turns into "Weiter" once a triple is under way; its name stays the
+    // one of its role.
+    void buttonsWithChangingCaptionsKeepTheirName()
+    {
+        auto* okstart = window->findChild<QPushButton*>("okstart");
+        QVERIFY(okstart);
+        const QString before = accessibleText(okstart, QAccessible::Name);
+        QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "30");
+        QVERIFY(okstart->isEnabled());
+        QTest::mouseClick(okstart, Qt::LeftButton);
+        QCOMPARE(okstart->text(), QString("Weiter"));
+        QCOMPARE(accessibleText(okstart, QAccessible::Name), before);
+        QVERIFY(before.contains(okstart->text()));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
