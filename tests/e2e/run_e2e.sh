@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Starts the program under its own Xvfb, types a spin count, chooses
+# "Durchlauf", presses Start with the mouse, takes a screenshot, then presses
+# "Ende" and confirms with Enter. Passes when the program ends with status 0
+# and the screenshot shows the window. The screenshot stays in the output
+# folder (ravelin-e2e.png).
+# Usage: run_e2e.sh PROGRAM OUTPUT_FOLDER
+set -euo pipefail
+program=${1:?program}
+out=${2:?output folder}
+mkdir -p "$out"
+shot=$out/ravelin-e2e.png
+rm -f "$shot"
+
+xpid=""
+ppid=""
+cleanup() {
+  [ -n "$ppid" ] && kill "$ppid" 2>/dev/null || true
+  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
+  [ -n "$xpid" ] && wait "$xpid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# A display number no other server holds; -nolisten tcp keeps it local.
+display=""
+for d in $(seq 150 250); do
+  if [ ! -e "/tmp/.X11-unix/X$d" ] && [ ! -e "/tmp/.X$d-lock" ]; then
+    display=$d
+    break
+  fi
+done
+[ -n "$display" ] || { echo "no free display" >&2; exit 1; }
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+xpid=$!
+for _ in $(seq 100); do
+  [ -e "/tmp/.X11-unix/X$display" ] && break
+  sleep 0.1
+done
+[ -e "/tmp/.X11-unix/X$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$display
+unset WAYLAND_DISPLAY QT_SCALE_FACTOR
+
+QT_QPA_PLATFORM=xcb "$program" >"$out/program.log" 2>&1 &
+ppid=$!
+
+window=""
+for _ in $(seq 100); do
+  window=$(timeout 5 xdotool search --onlyvisible --name "Ravelin" 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  kill -0 "$ppid" 2>/dev/null || { echo "the program ended before its window showed" >&2; exit 1; }
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "no window named Ravelin" >&2; exit 1; }
+
+x() { timeout 10 xdotool "$@"; }
+# Client-area places of the window, in pixels (15 twips each).
+click() { x mousemove --window "$window" --sync "$1" "$2" click 1; sleep 0.3; }
+durchlauf=(532 116) # the option "Durchlauf": 7200,1530 twips, 1575 x 435
+start=(532 287)     # "Start": 7140,4080 twips, 1680 x 450, at its centre
+ende=(532 435)      # "Ende": 7140,6300 twips, 1680 x 450, at its centre
+
+# Without a window manager the keys go where the input focus is set.
+x windowfocus --sync "$window"
+sleep 0.3
+x type --delay 50 30
+sleep 0.3
+click "${durchlauf[@]}"
+click "${start[@]}"
+sleep 1
+
+timeout 20 import -window root "$shot"
+
+click "${ende[@]}"
+sleep 0.5
+# The question "Ende" asks has Yes as its default button.
+x key Return
+
+code=""
+for _ in $(seq 100); do
+  if ! kill -0 "$ppid" 2>/dev/null; then
+    wait "$ppid" && code=0 || code=$?
+    break
+  fi
+  sleep 0.1
+done
+ppid_done=$ppid
+ppid=""
+if [ -z "$code" ]; then
+  echo "the program did not end within 10 s of Ende and Enter" >&2
+  kill "$ppid_done" 2>/dev/null || true
+  exit 1
+fi
+
+status=0
+[ "$code" -eq 0 ] || { echo "the program ended with status $code" >&2; status=1; }
+
+# The window lies at the screen's top left; a blank or black screen has a
+# colour or two, the window with its grids, boxes and buttons many more.
+colours=$(timeout 20 convert "$shot" -crop 638x477+0+0 +repage -unique-colors -format '%w' info:)
+if [ "${colours:-0}" -lt 20 ]; then
+  echo "the screenshot shows $colours colours only: no window" >&2
+  status=1
+fi
+echo "screenshot $shot: $colours colours; program status $code"
+exit $status
