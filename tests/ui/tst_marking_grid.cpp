@@ -35,13 +35,8 @@ private:
         const QPoint p = view->visualRect(view->model()->index(row, col)).topLeft() + QPoint(2, 2);
         return image.pixelColor(p * image.devicePixelRatio());
     }
-    // The view shades the current cell a little; a colour is taken as shown
-    // when each component lies that close.
-    static bool near(QColor a, QColor b)
-    {
-        return std::abs(a.red() - b.red()) <= 20 && std::abs(a.green() - b.green()) <= 20 &&
-               std::abs(a.blue() - b.blue()) <= 20;
-    }
+    // Cells show their colour as it is, also the cell clicked last.
+    static bool near(QColor a, QColor b) { return a.rgb() == b.rgb(); }
     static QColor markGreen() { return QColor(192, 255, 192); }
     bool marked(int n) { return window->model().tabelle1.colourAt(n, 0) == colour::lightGreen; }
 
