@@ -1,5 +1,6 @@
 // The info viewer as the window shows it, and Ende through the real question.
 
+#include "support/message_box_probe.h"
 #include "support/scripted_platform.h"
 #include "window/form1.h"
 #include "window/message_box_confirmation.h"
@@ -24,30 +25,15 @@
 #include <functional>
 
 using namespace ravelin;
+using ravelin::testing::ForwardingConfirmation;
 using ravelin::testing::MemoryFileSystem;
+using ravelin::testing::SeenBox;
+using ravelin::testing::answerBoxRaisedBy;
 using ravelin::testing::ScriptedSpins;
 
 namespace {
 
 const std::string infoPath = "/opt/ravelin/info_ravelin.txt";
-
-// Hands the question on to the window's own message box, made once the window exists.
-struct ForwardingConfirmation : Confirmation {
-    Confirmation* to = nullptr;
-    bool confirm(std::string_view prompt, std::string_view title) override
-    {
-        return to && to->confirm(prompt, title);
-    }
-};
-
-struct SeenBox {
-    bool shown = false;
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool yesIsDefault = false;
-    bool hasNo = false;
-};
 
 // The format of the first character of `piece` in the viewer's document.
 QTextCharFormat formatOf(QTextDocument* doc, const QString& piece)
@@ -80,7 +66,6 @@ private:
     ForwardingConfirmation confirmation;
     MemoryFileSystem files;
     std::unique_ptr<Form1> window;
-    std::unique_ptr<MessageBoxConfirmation> messageBox;
 
     QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
     QTextBrowser* viewer() { return window->findChild<QTextBrowser*>("infotext"); }
@@ -88,25 +73,7 @@ private:
     // Presses Ende and, once the box is up, looks at it and answers with `answer`.
     SeenBox pressEnde(const std::function<void(QMessageBox*)>& answer)
     {
-        SeenBox seen;
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [&seen, answer, poll] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            seen.shown = true;
-            seen.text = box->text();
-            seen.title = box->windowTitle();
-            seen.icon = box->icon();
-            seen.yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
-            seen.hasNo = box->button(QMessageBox::No) != nullptr;
-            answer(box);
-        });
-        poll->start(20);
-        QTest::mouseClick(button("okende"), Qt::LeftButton);
-        return seen;
+        return answerBoxRaisedBy(button("okende"), answer);
     }
 
 private slots:
@@ -116,15 +83,13 @@ private slots:
     {
         files.files.clear();
         window = std::make_unique<Form1>(spins, confirmation, files);
-        messageBox = std::make_unique<MessageBoxConfirmation>(window.get());
-        confirmation.to = messageBox.get();
+        confirmation.to = std::make_unique<MessageBoxConfirmation>(window.get());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup()
     {
-        confirmation.to = nullptr;
-        messageBox.reset();
+        confirmation.to.reset();
         window.reset();
     }
 

@@ -1,5 +1,6 @@
 // The real question of Abbruch, answered by the test as a user would.
 
+#include "support/message_box_probe.h"
 #include "support/scripted_platform.h"
 #include "window/form1.h"
 #include "window/message_box_confirmation.h"
@@ -14,30 +15,11 @@
 #include <functional>
 
 using namespace ravelin;
+using ravelin::testing::ForwardingConfirmation;
 using ravelin::testing::MemoryFileSystem;
+using ravelin::testing::SeenBox;
+using ravelin::testing::answerBoxRaisedBy;
 using ravelin::testing::ScriptedSpins;
-
-namespace {
-
-// Hands the question on to the window's own message box, made once the window exists.
-struct ForwardingConfirmation : Confirmation {
-    Confirmation* to = nullptr;
-    bool confirm(std::string_view prompt, std::string_view title) override
-    {
-        return to && to->confirm(prompt, title);
-    }
-};
-
-struct SeenBox {
-    bool shown = false;
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool yesIsDefault = false;
-    bool hasNo = false;
-};
-
-} // namespace
 
 class RestartDialogTest : public QObject {
     Q_OBJECT
@@ -47,7 +29,6 @@ private:
     ForwardingConfirmation confirmation;
     MemoryFileSystem files;
     std::unique_ptr<Form1> window;
-    std::unique_ptr<MessageBoxConfirmation> messageBox;
 
     // A run part-way through, so that a restart has something to undo.
     void midRun()
@@ -66,25 +47,7 @@ private:
     // Presses Abbruch and, once the box is up, looks at it and answers with `answer`.
     SeenBox pressAbbruch(const std::function<void(QMessageBox*)>& answer)
     {
-        SeenBox seen;
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [&seen, answer, poll] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            seen.shown = true;
-            seen.text = box->text();
-            seen.title = box->windowTitle();
-            seen.icon = box->icon();
-            seen.yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
-            seen.hasNo = box->button(QMessageBox::No) != nullptr;
-            answer(box);
-        });
-        poll->start(20);
-        QTest::mouseClick(window->findChild<QPushButton*>("okabbrechen"), Qt::LeftButton);
-        return seen;
+        return answerBoxRaisedBy(window->findChild<QPushButton*>("okabbrechen"), answer);
     }
 
     void expectRunUntouched()
@@ -115,16 +78,14 @@ private slots:
     void init()
     {
         window = std::make_unique<Form1>(spins, confirmation, files);
-        messageBox = std::make_unique<MessageBoxConfirmation>(window.get());
-        confirmation.to = messageBox.get();
+        confirmation.to = std::make_unique<MessageBoxConfirmation>(window.get());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         midRun();
     }
     void cleanup()
     {
-        confirmation.to = nullptr;
-        messageBox.reset();
+        confirmation.to.reset();
         window.reset();
     }
 
