@@ -1,7 +1,6 @@
 // The window as the user first sees it: real widgets, offscreen.
 
-#include "support/scripted_platform.h"
-#include "window/form1.h"
+#include "support/shown_window.h"
 
 #include <QAbstractItemModelTester>
 #include <QGroupBox>
@@ -14,35 +13,25 @@
 #include <QtTest>
 
 using namespace ravelin;
-using ravelin::testing::MemoryFileSystem;
-using ravelin::testing::ScriptedConfirmation;
 using ravelin::testing::ScriptedSpins;
+using ravelin::testing::ShownWindow;
 
 class Form1StartTest : public QObject {
     Q_OBJECT
 
 private:
-    ScriptedSpins spins;
-    ScriptedConfirmation confirmation;
-    MemoryFileSystem files;
-    std::unique_ptr<Form1> window;
+    ShownWindow shown;
+    ScriptedSpins& spins = shown.spins;
+    std::unique_ptr<Form1>& window = shown.window;
 
-    template <typename T> T* child(const char* name)
-    {
-        T* widget = window->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qWarning("no widget %s", name);
-        return widget;
-    }
+    template <typename T> T* child(const char* name) { return shown.child<T>(name); }
 
 private slots:
     void init()
     {
-        window = std::make_unique<Form1>(spins, confirmation, files);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(shown.open());
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { shown.close(); }
 
     void windowHasItsTitleAndFixedSize()
     {

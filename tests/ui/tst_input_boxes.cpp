@@ -1,7 +1,6 @@
 // Typing, pasting and deleting in the real input boxes.
 
-#include "support/scripted_platform.h"
-#include "window/form1.h"
+#include "support/shown_window.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -10,18 +9,16 @@
 #include <QtTest>
 
 using namespace ravelin;
-using ravelin::testing::MemoryFileSystem;
-using ravelin::testing::ScriptedConfirmation;
 using ravelin::testing::ScriptedSpins;
+using ravelin::testing::ShownWindow;
 
 class InputBoxesTest : public QObject {
     Q_OBJECT
 
 private:
-    ScriptedSpins spins;
-    ScriptedConfirmation confirmation;
-    MemoryFileSystem files;
-    std::unique_ptr<Form1> window;
+    ShownWindow shown;
+    ScriptedSpins& spins = shown.spins;
+    std::unique_ptr<Form1>& window = shown.window;
     QLineEdit* count = nullptr;
     QLineEdit* halt = nullptr;
     QPushButton* start = nullptr;
@@ -29,16 +26,14 @@ private:
 private slots:
     void init()
     {
-        window = std::make_unique<Form1>(spins, confirmation, files);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(shown.open());
         count = window->findChild<QLineEdit*>("textanzahl");
         halt = window->findChild<QLineEdit*>("haltbei");
         start = window->findChild<QPushButton*>("okstart");
         QVERIFY(count && halt && start);
         count->setFocus();
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { shown.close(); }
 
     void typedDigitsStayAndEnableStart()
     {

@@ -1,7 +1,6 @@
 // Marking numbers with the mouse in the real frequency grid.
 
-#include "support/scripted_platform.h"
-#include "window/form1.h"
+#include "support/shown_window.h"
 
 #include <QTableView>
 #include <QtTest>
@@ -9,18 +8,16 @@
 #include <cstdlib>
 
 using namespace ravelin;
-using ravelin::testing::MemoryFileSystem;
-using ravelin::testing::ScriptedConfirmation;
 using ravelin::testing::ScriptedSpins;
+using ravelin::testing::ShownWindow;
 
 class MarkingGridTest : public QObject {
     Q_OBJECT
 
 private:
-    ScriptedSpins spins;
-    ScriptedConfirmation confirmation;
-    MemoryFileSystem files;
-    std::unique_ptr<Form1> window;
+    ShownWindow shown;
+    ScriptedSpins& spins = shown.spins;
+    std::unique_ptr<Form1>& window = shown.window;
     QTableView* t1 = nullptr;
     QTableView* t2 = nullptr;
 
@@ -43,14 +40,12 @@ private:
 private slots:
     void init()
     {
-        window = std::make_unique<Form1>(spins, confirmation, files);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(shown.open());
         t1 = window->findChild<QTableView*>("tabelle1");
         t2 = window->findChild<QTableView*>("tabelle2");
         QVERIFY(t1 && t2);
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { shown.close(); }
 
     void clickOnACountCellMarksItsNumber()
     {
