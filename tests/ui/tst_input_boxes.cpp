@@ -9,7 +9,6 @@
 #include <QtTest>
 
 using namespace ravelin;
-using ravelin::testing::ScriptedSpins;
 using ravelin::testing::ShownWindow;
 
 class InputBoxesTest : public QObject {
@@ -17,7 +16,6 @@ class InputBoxesTest : public QObject {
 
 private:
     ShownWindow shown;
-    ScriptedSpins& spins = shown.spins;
     std::unique_ptr<Form1>& window = shown.window;
     QLineEdit* count = nullptr;
     QLineEdit* halt = nullptr;

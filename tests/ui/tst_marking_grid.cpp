@@ -8,7 +8,6 @@
 #include <cstdlib>
 
 using namespace ravelin;
-using ravelin::testing::ScriptedSpins;
 using ravelin::testing::ShownWindow;
 
 class MarkingGridTest : public QObject {
@@ -16,7 +15,6 @@ class MarkingGridTest : public QObject {
 
 private:
     ShownWindow shown;
-    ScriptedSpins& spins = shown.spins;
     std::unique_ptr<Form1>& window = shown.window;
     QTableView* t1 = nullptr;
     QTableView* t2 = nullptr;
