@@ -17,6 +17,9 @@ packages=(
 )
 if [ "$what" = test ]; then
   packages+=(xvfb xauth x11-utils xdotool imagemagick)
+  # Validators of the desktop files, the SVG icon's renderer, the Debian
+  # package's tools and the style checkers.
+  packages+=(desktop-file-utils appstream librsvg2-bin dpkg-dev file clang-format clang-tidy)
 fi
 
 missing=()
@@ -44,6 +47,7 @@ case "$what" in
     ;;
   test)
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    "$here/tools/check-style.sh" "$build"
     ;;
   *)
     echo "usage: $0 [run|test]" >&2
