@@ -33,6 +33,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Ravelin bildet aus je drei gültigen Würfen eine Zahl von 1 bis 36 und zählt Häufigkeiten, Wiederholungen und das erste Erscheinen markierter Zahlen. Die Würfe erzeugt der Rechner, oder sie stammen aus einer Permanenz der Spielbank Hamburg.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The build keeps its debugging information; the package need not.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The window's fonts are named, so their packages are needed as well as Qt.
