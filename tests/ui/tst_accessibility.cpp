@@ -60,8 +60,9 @@ private slots:
                 continue;
             ++focusable;
             const QString name = accessibleText(widget, QAccessible::Name);
-            QVERIFY2(!name.trimmed().isEmpty(),
-                     qPrintable(widget->objectName() + " (" + widget->metaObject()->className() + ")"));
+            QVERIFY2(
+                !name.trimmed().isEmpty(),
+                qPrintable(widget->objectName() + " (" + widget->metaObject()->className() + ")"));
         }
         // The spin count, four options, the halt spin, nine buttons, three grids,
         // the viewer and the import panel's three lists at the least.
@@ -75,7 +76,8 @@ private slots:
             if (widget->focusPolicy() == Qt::NoFocus)
                 continue;
             const QString name = accessibleText(widget, QAccessible::Name);
-            QVERIFY2(!seen.contains(name), qPrintable(name + " twice, again at " + widget->objectName()));
+            QVERIFY2(!seen.contains(name),
+                     qPrintable(name + " twice, again at " + widget->objectName()));
             seen.insert(name);
         }
     }
@@ -93,7 +95,9 @@ private slots:
                 names << name;
             }
         });
-        names << "tabelle1" << "tabelle2" << "tabelle3";
+        names << "tabelle1"
+              << "tabelle2"
+              << "tabelle3";
         for (const QString& name : names) {
             auto* widget = window->findChild<QWidget*>(name);
             QVERIFY2(widget, qPrintable(name));
