@@ -20,6 +20,8 @@ if [ "$what" = test ]; then
   # Validators of the desktop files, the SVG icon's renderer, the Debian
   # package's tools and the style checkers.
   packages+=(desktop-file-utils appstream librsvg2-bin dpkg-dev file clang-format clang-tidy)
+  # The fuzzers need clang and its runtime (only recommended by clang).
+  packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()
@@ -48,6 +50,14 @@ case "$what" in
   test)
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
     "$here/tools/check-style.sh" "$build"
+    # Then every test again with AddressSanitizer and UndefinedBehaviorSanitizer
+    # (preset asan, folder build-asan), and each reader fuzzed for a bounded time.
+    if [ ! -f "$here/build-asan/CMakeCache.txt" ]; then
+      cmake -S "$here" --preset asan
+    fi
+    cmake --build "$here/build-asan" -j "$(nproc)"
+    (cd "$here" && ctest --preset asan -j "$(nproc)")
+    "$here/fuzz/run-fuzzers.sh"
     ;;
   *)
     echo "usage: $0 [run|test]" >&2
