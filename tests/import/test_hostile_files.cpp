@@ -1,0 +1,255 @@
+// Permanence files of a few megabytes in shapes no casino writes: the import
+// must neither crash nor hang, keep its memory in proportion to the file, and
+// change nothing at all where it refuses the file.
+
+#include "import/permanence_import.h"
+#include "support/scripted_platform.h"
+#include "window/real_file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace ravelin {
+namespace {
+
+using testing::TestWindow;
+
+constexpr std::size_t megabytes = 1 << 20;
+const std::string header = "Spielbank Hamburg\r\nTisch 1\r\nDienstag\r\nZahl\r\n";
+
+struct Snapshot {
+    std::string text, textanzahl, label15;
+    int importmodus;
+    double importanzahl, wurfanzahl;
+    std::vector<double> permanenz;
+    bool panelShown, importEnabled, abbruchEnabled, startEnabled;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshot(const FormModel& f)
+{
+    return {f.text.caption(),        f.textanzahl.text(),  f.Label15.caption(),
+            f.state.importmodus,     f.state.importanzahl, f.state.wurfanzahl,
+            f.state.permanenz,       f.Frame1.visible(),   f.okextern.enabled(),
+            f.okabbrechen.enabled(), f.okstart.enabled()};
+}
+
+// The window over a folder /perm that exists before the start-up lists it.
+struct PermWindow {
+    static testing::MemoryFileSystem permFolder()
+    {
+        testing::MemoryFileSystem m;
+        m.folders = {"/perm"};
+        m.current = "/perm";
+        return m;
+    }
+    testing::ScriptedSpins spins;
+    testing::ScriptedConfirmation confirmation;
+    testing::MemoryFileSystem files = permFolder();
+    FormController controller{Platform{spins, confirmation, files}};
+    FormModel& form = controller.form();
+};
+
+struct HostileFileTest : ::testing::Test {
+    PermWindow w;
+
+    HostileFileTest()
+    {
+        // A spin count typed before, so that a refused import has something to keep.
+        w.controller.textanzahlEdited("12");
+    }
+
+    // Puts the file in place, then Import, a click on the file and OK, as the
+    // user does it. Gives how long OK took.
+    std::chrono::duration<double> importThroughPanel(const std::string& content)
+    {
+        w.files.files["/perm/hostile.txt"] = content;
+        w.controller.okexternClick();
+        refreshFileList();
+        const auto& listed = w.form.File1.files();
+        const auto it = std::find(listed.begin(), listed.end(), "hostile.txt");
+        EXPECT_NE(it, listed.end());
+        w.controller.file1Click(static_cast<int>(it - listed.begin()));
+        const auto start = std::chrono::steady_clock::now();
+        w.controller.okexternokClick();
+        return std::chrono::steady_clock::now() - start;
+    }
+
+    void expectRefused(const std::string& content)
+    {
+        w.controller.okexternClick();
+        const Snapshot before = snapshot(w.form);
+        importThroughPanel(content);
+        EXPECT_EQ(snapshot(w.form), before) << "a refused file changed the window";
+        EXPECT_TRUE(w.form.Frame1.visible());
+    }
+
+    // Into the root and back, so that the file list reads the folder afresh.
+    void refreshFileList()
+    {
+        for (const char* path : {"/", "/perm"}) {
+            const auto& entries = w.form.Dir1.entries();
+            for (std::size_t i = 0; i < entries.size(); ++i)
+                if (entries[i].path == path) {
+                    w.controller.dir1Open(static_cast<int>(i));
+                    break;
+                }
+        }
+        ASSERT_EQ(w.form.Dir1.path(), "/perm");
+    }
+
+    // Taken with N spins: N + 21 slots, and each slot as expected.
+    void expectTaken(std::size_t n)
+    {
+        const SessionState& s = w.form.state;
+        EXPECT_FALSE(w.form.Frame1.visible());
+        EXPECT_EQ(s.importmodus, 1);
+        EXPECT_EQ(s.importanzahl, static_cast<double>(n));
+        ASSERT_EQ(s.permanenz.size(), n + 21);
+        EXPECT_EQ(w.form.textanzahl.text(), n > 0 ? std::to_string(n) : "");
+        EXPECT_EQ(s.permanenz[0], 0);
+        for (std::size_t i = n + 1; i < s.permanenz.size(); ++i)
+            ASSERT_EQ(s.permanenz[i], 0) << "slot " << i;
+    }
+};
+
+TEST_F(HostileFileTest, RefusesWhatIsNoPermanenceWhateverItsSize)
+{
+    const std::vector<std::pair<const char*, std::string>> files{
+        {"NUL bytes only", std::string(4 * megabytes, '\0')},
+        {"the casino's name, then NUL bytes without a line end",
+         "Spielbank" + std::string(4 * megabytes, '\0')},
+        {"one enormous line", "Spielbank " + std::string(4 * megabytes, 'x')},
+        {"a quote never closed in the second line", "Spielbank\r\n\"" + std::string(3 * megabytes, ',')},
+        {"two header lines, then a million blanks", "Spielbank\r\nA\r\n" + std::string(megabytes, ' ')},
+        {"a million line ends before the header", std::string(megabytes, '\n') + header + "5\r\n"},
+        {"the header in two-byte characters", std::string("S\0p\0i\0e\0l\0b\0a\0n\0k\0", 18) + header},
+    };
+    for (const auto& [what, content] : files) {
+        SCOPED_TRACE(what);
+        expectRefused(content);
+    }
+    // The panel still works: a sound file after them is taken.
+    importThroughPanel(header + "17\r\n4\r\n");
+    expectTaken(2);
+    EXPECT_EQ(w.form.state.permanenz[1], 17);
+}
+
+TEST_F(HostileFileTest, AMillionCommasAreAMillionAndOneEmptySpins)
+{
+    const auto took = importThroughPanel(header + std::string(1000000, ',') + "\r\n");
+    expectTaken(1000001);
+    for (std::size_t i = 1; i <= 1000001; ++i)
+        ASSERT_EQ(w.form.state.permanenz[i], 0) << "slot " << i;
+    EXPECT_LT(took.count(), 20.0) << "the import must stay linear in the file";
+}
+
+TEST_F(HostileFileTest, OneEnormousDataLineIsOneSpin)
+{
+    // Four megabytes of digits: beyond any double, so the spin reads as 0.
+    importThroughPanel(header + std::string(4 * megabytes, '7'));
+    expectTaken(1);
+    EXPECT_EQ(w.form.state.permanenz[1], 0);
+
+    // Four megabytes of NUL bytes after a good header: one spin of value 0.
+    w.form.okextern.setEnabled(true);
+    importThroughPanel(header + "5\r\n" + std::string(4 * megabytes, '\0'));
+    expectTaken(2);
+    EXPECT_EQ(w.form.state.permanenz[1], 5);
+    EXPECT_EQ(w.form.state.permanenz[2], 0);
+}
+
+TEST_F(HostileFileTest, LinesOfCarriageReturnsAloneAreLines)
+{
+    std::string content = "Spielbank\rA\rB\rC\r";
+    for (int i = 0; i < 1000000; ++i)
+        content += i % 2 ? "5\r" : "36\r";
+    importThroughPanel(content);
+    expectTaken(1000000);
+    EXPECT_EQ(w.form.state.permanenz[1], 36);
+    EXPECT_EQ(w.form.state.permanenz[1000000], 5);
+}
+
+TEST_F(HostileFileTest, QuotesNestedAndRepeatedStayWithinTheFile)
+{
+    // A header item that holds megabytes of commas and line ends: shown, its
+    // line ends as carriage returns, and no longer than the file.
+    std::string huge = "\"Spielbank";
+    for (int i = 0; i < 500000; ++i)
+        huge += ",\r\n";
+    huge += "\"\r\nB\r\nC\r\nD\r\n\"\"\"\"\"\"\r\n";
+    importThroughPanel(huge + std::string(2 * megabytes, '"'));
+    const std::string& caption = w.form.text.caption();
+    EXPECT_TRUE(caption.starts_with("Spielbank,\r,\r"));
+    EXPECT_EQ(caption.find('\n'), std::string::npos);
+    EXPECT_LE(caption.size(), huge.size());
+    // The quoted empty item, and the run of quotes behind it, whose first two
+    // quotes make an empty item and whose rest is dropped: two spins of 0.
+    expectTaken(2);
+}
+
+TEST_F(HostileFileTest, ValuesOutOfAnyRangeAreStoredFinite)
+{
+    std::string content = header;
+    for (int i = 0; i < 100000; ++i)
+        content += i % 3 == 0 ? "1e308\r\n" : i % 3 == 1 ? "1E999\r\n" : "99999999999999999999999\r\n";
+    importThroughPanel(content);
+    expectTaken(100000);
+    for (std::size_t i = 1; i <= 100000; ++i)
+        ASSERT_TRUE(std::isfinite(w.form.state.permanenz[i])) << "slot " << i;
+
+    // The run passes over every one of them like a zero and ends in order.
+    ASSERT_TRUE(w.form.okstart.enabled());
+    w.controller.okstartClick();
+    EXPECT_FALSE(w.form.okstart.enabled());
+    EXPECT_EQ(w.form.state.kombiwurf, 0);
+}
+
+TEST_F(HostileFileTest, AFileGoneBeforeOkChangesNothing)
+{
+    w.files.files["/perm/gone.txt"] = header + "5\r\n";
+    w.controller.okexternClick();
+    refreshFileList();
+    w.controller.file1Click(0);
+    ASSERT_EQ(w.form.File1.selectedFile(), "gone.txt");
+    w.files.files.erase("/perm/gone.txt");
+    const Snapshot before = snapshot(w.form);
+    w.controller.okexternokClick();
+    EXPECT_EQ(snapshot(w.form), before);
+}
+
+// On the real file system: what is named like a permanence but is no plain
+// file is refused at once, without reading it.
+TEST(HostileRealFileTest, FifosAndFoldersNamedTxtAreRefusedWithoutBlocking)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("ravelin-hostile-" + std::to_string(::getpid()));
+    fs::create_directories(folder / "folder.txt");
+    ASSERT_EQ(::mkfifo((folder / "pipe.txt").c_str(), 0600), 0);
+    {
+        std::ofstream(folder / "empty.txt");
+    }
+
+    TestWindow w;
+    RealFileSystem real;
+    const Snapshot before = snapshot(w.form);
+    for (const char* name : {"pipe.txt", "folder.txt", "empty.txt", "missing.txt"}) {
+        SCOPED_TRACE(name);
+        // A FIFO opened for reading would wait for a writer for ever.
+        EXPECT_FALSE(importPermanence(w.form, real, folder.string(), name));
+        EXPECT_EQ(snapshot(w.form), before);
+    }
+    fs::remove_all(folder);
+}
+
+} // namespace
+} // namespace ravelin
