@@ -14,7 +14,8 @@ int main(int /*argc*/, char* argv[])
     // Everything the user reads is German, the toolkit's own menus and buttons too.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTranslator toolkitTexts;
-    if (toolkitTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (toolkitTexts.load(QStringLiteral("qtbase_de"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&toolkitTexts);
 
     Form1 window;

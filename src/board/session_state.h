@@ -12,9 +12,9 @@ struct SessionState {
     static constexpr std::int16_t none = 200;
 
     // Run inputs and the source of spins.
-    std::int16_t importmodus = 0; // 1: spins are replayed from permanenz
-    double wurfanzahl = 0;        // wanted spins
-    double haltwurf = 0;          // halt spin of "Halt bei Wurf.."
+    std::int16_t importmodus = 0;  // 1: spins are replayed from permanenz
+    double wurfanzahl = 0;         // wanted spins
+    double haltwurf = 0;           // halt spin of "Halt bei Wurf.."
     std::vector<double> permanenz; // slot i = i-th imported spin; empty slots read 0
     double importanzahl = 0;
 

@@ -8,7 +8,9 @@ class Confirmation;
 // Abbruch: after confirmation, back to the set-up state for a new run.
 class Restart {
 public:
-    Restart(FormModel& form, Confirmation& confirmation) : form_(form), confirmation_(confirmation) {}
+    Restart(FormModel& form, Confirmation& confirmation) : form_(form), confirmation_(confirmation)
+    {
+    }
 
     void okabbrechenClick();
 

@@ -43,7 +43,8 @@ void ImportPanel::initialise()
     std::vector<std::string> drives;
     for (const std::string& mount : files_.mountPoints()) {
         const std::string drive = withoutTrailingSeparator(mount);
-        if (drive.starts_with('/') && std::find(drives.begin(), drives.end(), drive) == drives.end())
+        if (drive.starts_with('/') &&
+            std::find(drives.begin(), drives.end(), drive) == drives.end())
             drives.push_back(drive);
     }
     if (drives.empty())

@@ -8,7 +8,10 @@ class Confirmation;
 // Ende: ends the program once the user confirms.
 class ExitCommand {
 public:
-    ExitCommand(FormModel& form, Confirmation& confirmation) : form_(form), confirmation_(confirmation) {}
+    ExitCommand(FormModel& form, Confirmation& confirmation)
+        : form_(form), confirmation_(confirmation)
+    {
+    }
 
     void okendeClick();
 

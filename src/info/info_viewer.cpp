@@ -20,7 +20,8 @@ void InfoViewer::okinfoClick()
     if (button.caption() == hiddenCaption) {
         viewer.setVisible(true);
         // Read afresh at every showing, so an edited file is seen at once.
-        const std::optional<std::string> content = files_.readFile(files_.executableFolder() + infoFileName);
+        const std::optional<std::string> content =
+            files_.readFile(files_.executableFolder() + infoFileName);
         if (content)
             viewer.setDocument(RichTextReader::readInfoFile(*content));
         else

@@ -23,7 +23,8 @@ RichDocument RichDocument::fromPlainText(const std::string& text)
     while (true) {
         const std::size_t end = text.find('\n', start);
         Paragraph paragraph;
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (!line.empty())

@@ -27,14 +27,22 @@ QString substitute(const QString& family)
         const char* name;
         const char* substitute;
     } table[] = {
-        {"MS Sans Serif", "Liberation Sans"},   {"Microsoft Sans Serif", "Liberation Sans"},
-        {"Arial", "Liberation Sans"},           {"Helvetica", "Liberation Sans"},
-        {"Tahoma", "Liberation Sans"},          {"Verdana", "Liberation Sans"},
-        {"Segoe UI", "Liberation Sans"},        {"MS Shell Dlg", "Liberation Sans"},
-        {"MS Shell Dlg 2", "Liberation Sans"},  {"Courier New", "Liberation Mono"},
-        {"Courier", "Liberation Mono"},         {"Lucida Console", "Liberation Mono"},
-        {"Consolas", "Liberation Mono"},        {"Terminal", "Liberation Mono"},
-        {"Times New Roman", "Liberation Serif"}, {"Times", "Liberation Serif"},
+        {"MS Sans Serif", "Liberation Sans"},
+        {"Microsoft Sans Serif", "Liberation Sans"},
+        {"Arial", "Liberation Sans"},
+        {"Helvetica", "Liberation Sans"},
+        {"Tahoma", "Liberation Sans"},
+        {"Verdana", "Liberation Sans"},
+        {"Segoe UI", "Liberation Sans"},
+        {"MS Shell Dlg", "Liberation Sans"},
+        {"MS Shell Dlg 2", "Liberation Sans"},
+        {"Courier New", "Liberation Mono"},
+        {"Courier", "Liberation Mono"},
+        {"Lucida Console", "Liberation Mono"},
+        {"Consolas", "Liberation Mono"},
+        {"Terminal", "Liberation Mono"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Times", "Liberation Serif"},
         {"MS Serif", "Liberation Serif"},
     };
     for (const auto& entry : table)
@@ -63,7 +71,8 @@ QTextCharFormat charFormat(const TextFormat& format, const QFont& baseFont)
     f.setFontItalic(format.italic);
     f.setFontUnderline(format.underline);
     if (format.colour)
-        f.setForeground(QColor(static_cast<int>(redOf(*format.colour)), static_cast<int>(greenOf(*format.colour)),
+        f.setForeground(QColor(static_cast<int>(redOf(*format.colour)),
+                               static_cast<int>(greenOf(*format.colour)),
                                static_cast<int>(blueOf(*format.colour))));
     return f;
 }
@@ -116,8 +125,8 @@ void renderRichDocument(const RichDocument& doc, QTextDocument& target, const QF
     for (const Paragraph& paragraph : doc.paragraphs) {
         const QTextBlockFormat block = blockFormat(paragraph);
         // An empty paragraph's height follows the format of its first run, or the viewer's.
-        const QTextCharFormat lead =
-            charFormat(paragraph.runs.empty() ? TextFormat{} : paragraph.runs.front().format, baseFont);
+        const QTextCharFormat lead = charFormat(
+            paragraph.runs.empty() ? TextFormat{} : paragraph.runs.front().format, baseFont);
         if (first) {
             cursor.setBlockFormat(block);
             cursor.setBlockCharFormat(lead);

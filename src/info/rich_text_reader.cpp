@@ -41,19 +41,71 @@ struct GroupState {
 };
 
 // Groups whose content is never shown, and what lies in them is skipped whole.
-constexpr std::string_view skippedDestinations[] = {
-    "aftncn",     "aftnsep",    "aftnsepc",    "annotation",   "atnauthor",  "atndate",
-    "atnicn",     "atnid",      "atnparent",   "atnref",       "atntime",    "atrfend",
-    "atrfstart",  "author",     "bkmkend",     "bkmkstart",    "buptim",     "category",
-    "colorschememapping",       "comment",     "company",      "creatim",    "datafield",
-    "datastore",  "docvar",     "doccomm",     "fldinst",      "filetbl",    "footer",
-    "footerf",    "footerl",    "footerr",     "footnote",     "ftncn",      "ftnsep",
-    "ftnsepc",    "generator",  "header",      "headerf",      "headerl",    "headerr",
-    "info",       "keywords",   "latentstyles", "listoverridetable",         "listtable",
-    "manager",    "nonshppict", "objclass",    "objdata",      "object",     "objname",
-    "operator",   "pgdsctbl",   "pict",        "printim",      "private",    "revtbl",
-    "revtim",     "rsidtbl",    "stylesheet",  "subject",      "themedata",  "title",
-    "xmlnstbl"};
+constexpr std::string_view skippedDestinations[] = {"aftncn",
+                                                    "aftnsep",
+                                                    "aftnsepc",
+                                                    "annotation",
+                                                    "atnauthor",
+                                                    "atndate",
+                                                    "atnicn",
+                                                    "atnid",
+                                                    "atnparent",
+                                                    "atnref",
+                                                    "atntime",
+                                                    "atrfend",
+                                                    "atrfstart",
+                                                    "author",
+                                                    "bkmkend",
+                                                    "bkmkstart",
+                                                    "buptim",
+                                                    "category",
+                                                    "colorschememapping",
+                                                    "comment",
+                                                    "company",
+                                                    "creatim",
+                                                    "datafield",
+                                                    "datastore",
+                                                    "docvar",
+                                                    "doccomm",
+                                                    "fldinst",
+                                                    "filetbl",
+                                                    "footer",
+                                                    "footerf",
+                                                    "footerl",
+                                                    "footerr",
+                                                    "footnote",
+                                                    "ftncn",
+                                                    "ftnsep",
+                                                    "ftnsepc",
+                                                    "generator",
+                                                    "header",
+                                                    "headerf",
+                                                    "headerl",
+                                                    "headerr",
+                                                    "info",
+                                                    "keywords",
+                                                    "latentstyles",
+                                                    "listoverridetable",
+                                                    "listtable",
+                                                    "manager",
+                                                    "nonshppict",
+                                                    "objclass",
+                                                    "objdata",
+                                                    "object",
+                                                    "objname",
+                                                    "operator",
+                                                    "pgdsctbl",
+                                                    "pict",
+                                                    "printim",
+                                                    "private",
+                                                    "revtbl",
+                                                    "revtim",
+                                                    "rsidtbl",
+                                                    "stylesheet",
+                                                    "subject",
+                                                    "themedata",
+                                                    "title",
+                                                    "xmlnstbl"};
 
 bool isSkippedDestination(std::string_view word)
 {
@@ -149,7 +201,8 @@ private:
             commitFont();
             if (state_.destination == Destination::Text && !fontExplicit_)
                 state_.format.fontFamily = defaultFontFamily();
-        } else if (leaving == Destination::ColourTable && state_.destination != Destination::ColourTable) {
+        } else if (leaving == Destination::ColourTable &&
+                   state_.destination != Destination::ColourTable) {
             commitColour(false);
         }
         if (stack_.empty())
@@ -286,8 +339,8 @@ private:
             f.bold = on;
         else if (word == "i")
             f.italic = on;
-        else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" || word == "uldash" ||
-                 word == "ulth" || word == "ulwave")
+        else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" ||
+                 word == "uldash" || word == "ulth" || word == "ulwave")
             f.underline = on;
         else if (word == "ulnone")
             f.underline = false;
@@ -496,7 +549,8 @@ private:
         std::int64_t value = param;
         if (value < 0)
             value += 65536;
-        const char32_t cp = value < 0 || value > 0x10FFFF ? char32_t{0xFFFD} : static_cast<char32_t>(value);
+        const char32_t cp =
+            value < 0 || value > 0x10FFFF ? char32_t{0xFFFD} : static_cast<char32_t>(value);
         if (state_.destination == Destination::FontTable)
             appendFontName(cp);
         else if (state_.destination == Destination::Text)

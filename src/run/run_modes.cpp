@@ -44,8 +44,7 @@ bool RunModes::step()
             return false;
         }
         ++s.rotzaehler;
-        form_.Lrotat.setCaption(std::to_string(s.rotationen + 1) + "/" +
-                                std::to_string(s.rotwurf));
+        form_.Lrotat.setCaption(std::to_string(s.rotationen + 1) + "/" + std::to_string(s.rotwurf));
         if (s.rotzaehler >= rotationEnd) {
             ++s.rotationen;
             s.rotzaehler = 0;

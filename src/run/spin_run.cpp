@@ -132,9 +132,8 @@ void SpinRun::colourPhase()
     s.aktfarbe = form_.board.farbe[static_cast<std::size_t>(s.wurfzahl)];
     writeLog(3, s.wurfzahl, s.aktfarbe);
 
-    s.zahl = form_.board.kombizahl[static_cast<std::size_t>(s.aktsechser)]
-                                  [static_cast<std::size_t>(s.aktkolonne)]
-                                  [static_cast<std::size_t>(s.aktfarbe)];
+    s.zahl = form_.board.kombizahl[static_cast<std::size_t>(s.aktsechser)][static_cast<std::size_t>(
+        s.aktkolonne)][static_cast<std::size_t>(s.aktfarbe)];
     GridModel& log = form_.tabelle3;
     log.setRow(s.kombiwurf);
     log.setCol(0);

@@ -118,8 +118,14 @@ public:
     {
     }
 
-    const std::string& caption(int index) const { return captions_.at(static_cast<std::size_t>(index)); }
-    const std::string& toolTip(int index) const { return toolTips_.at(static_cast<std::size_t>(index)); }
+    const std::string& caption(int index) const
+    {
+        return captions_.at(static_cast<std::size_t>(index));
+    }
+    const std::string& toolTip(int index) const
+    {
+        return toolTips_.at(static_cast<std::size_t>(index));
+    }
     int selected() const { return selected_; }
     bool isSelected(int index) const { return selected_ == index; }
 

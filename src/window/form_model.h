@@ -73,11 +73,12 @@ struct FormModel {
 template <typename Visitor> void FormModel::forEachControl(Visitor&& visit)
 {
     for (Control* c : std::initializer_list<Control*>{
-             &Label6, &Label7, &Label8, &Label9, &okresetl, &Label11, &Label13, &Label14,
-             &Command1, &text, &Label3, &Label4, &Label5, &lakut, &Lreal, &okinfo, &infotext,
-             &Label1, &textanzahl, &Label15, &Option1, &haltbei, &Label17, &Lrotat, &Label2,
-             &lzahl, &okstart, &okabbrechen, &okextern, &okende, &Frame1, &Drive1, &Label10,
-             &Dir1, &File1, &okexternok, &okexternabbruch})
+             &Label6,     &Label7,         &Label8,   &Label9, &okresetl,   &Label11, &Label13,
+             &Label14,    &Command1,       &text,     &Label3, &Label4,     &Label5,  &lakut,
+             &Lreal,      &okinfo,         &infotext, &Label1, &textanzahl, &Label15, &Option1,
+             &haltbei,    &Label17,        &Lrotat,   &Label2, &lzahl,      &okstart, &okabbrechen,
+             &okextern,   &okende,         &Frame1,   &Drive1, &Label10,    &Dir1,    &File1,
+             &okexternok, &okexternabbruch})
         visit(*c);
 }
 

@@ -15,20 +15,21 @@ namespace ravelin {
 namespace {
 
 constexpr std::string_view pseudoTypes[] = {
-    "proc",      "sysfs",    "tmpfs",     "devtmpfs",   "devpts",      "cgroup",
-    "cgroup2",   "securityfs", "pstore",  "debugfs",    "tracefs",     "configfs",
-    "fusectl",   "mqueue",   "hugetlbfs", "bpf",        "autofs",      "binfmt_misc",
-    "rpc_pipefs", "nsfs",    "efivarfs",  "ramfs",      "selinuxfs",   "overlay",
-    "squashfs",  "nfsd",     "fuse.gvfsd-fuse", "fuse.portal", "fuse.lxcfs",
-    "fuse.snapfuse", "aufs", "devfs",     "usbfs"};
+    "proc",     "sysfs",           "tmpfs",       "devtmpfs",   "devpts",
+    "cgroup",   "cgroup2",         "securityfs",  "pstore",     "debugfs",
+    "tracefs",  "configfs",        "fusectl",     "mqueue",     "hugetlbfs",
+    "bpf",      "autofs",          "binfmt_misc", "rpc_pipefs", "nsfs",
+    "efivarfs", "ramfs",           "selinuxfs",   "overlay",    "squashfs",
+    "nfsd",     "fuse.gvfsd-fuse", "fuse.portal", "fuse.lxcfs", "fuse.snapfuse",
+    "aufs",     "devfs",           "usbfs"};
 
 // File systems that need no block device of their own but hold real files.
-constexpr std::string_view sharedTypes[] = {"nfs",  "nfs4", "cifs",     "smb3",  "smbfs",
-                                            "fuse.sshfs", "zfs", "9p", "virtiofs", "drvfs"};
+constexpr std::string_view sharedTypes[] = {"nfs",        "nfs4", "cifs", "smb3",     "smbfs",
+                                            "fuse.sshfs", "zfs",  "9p",   "virtiofs", "drvfs"};
 
 // Trees of the system itself, never a place for a user's files. Media that
 // the desktop mounts under /run/media stay.
-constexpr std::string_view systemTrees[] = {"/proc", "/sys", "/dev", "/run", "/snap",
+constexpr std::string_view systemTrees[] = {"/proc",           "/sys",     "/dev", "/run", "/snap",
                                             "/var/lib/docker", "/var/snap"};
 
 bool contains(std::span<const std::string_view> list, std::string_view word)
@@ -126,7 +127,8 @@ std::optional<std::string> RealFileSystem::readFile(const std::string& path)
     std::error_code ec;
     if (!fs::is_regular_file(path, ec))
         return std::nullopt;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
     if (!file)
         return std::nullopt;
     std::string content;

@@ -42,9 +42,9 @@ TEST_F(BoardTablesTest, ColumnsAndGroups)
     struct Case {
         int n, column, group;
     };
-    for (const Case& c : {Case{1, 1, 1}, Case{2, 2, 1}, Case{3, 3, 1}, Case{6, 3, 1}, Case{7, 1, 2},
-                          Case{18, 3, 3}, Case{19, 1, 4}, Case{34, 1, 6}, Case{35, 2, 6},
-                          Case{36, 3, 6}}) {
+    for (const Case& c :
+         {Case{1, 1, 1}, Case{2, 2, 1}, Case{3, 3, 1}, Case{6, 3, 1}, Case{7, 1, 2}, Case{18, 3, 3},
+          Case{19, 1, 4}, Case{34, 1, 6}, Case{35, 2, 6}, Case{36, 3, 6}}) {
         EXPECT_EQ(board.kolonne[c.n], c.column) << c.n;
         EXPECT_EQ(board.sechser[c.n], c.group) << c.n;
     }

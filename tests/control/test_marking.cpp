@@ -12,7 +12,10 @@ namespace {
 using testing::press;
 using testing::TestWindow;
 
-bool marked(const FormModel& form, int n) { return form.tabelle1.colourAt(n, 0) == colour::lightGreen; }
+bool marked(const FormModel& form, int n)
+{
+    return form.tabelle1.colourAt(n, 0) == colour::lightGreen;
+}
 const std::string& green(const FormModel& form, int n) { return form.tabelle2.textAt(n, 0); }
 
 // Every row outside `expectMarked` is unmarked with an empty green cell.

@@ -25,9 +25,9 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, ReadNumberTest,
     ::testing::Values(
         // What the boxes see every day.
-        ReadCase{"12abc", 12}, ReadCase{"120abc", 120}, ReadCase{"1 2", 12},
-        ReadCase{"1,5", 1}, ReadCase{"2.5", 2.5}, ReadCase{"abc", 0}, ReadCase{"", 0},
-        ReadCase{"00", 0}, ReadCase{"007", 7},
+        ReadCase{"12abc", 12}, ReadCase{"120abc", 120}, ReadCase{"1 2", 12}, ReadCase{"1,5", 1},
+        ReadCase{"2.5", 2.5}, ReadCase{"abc", 0}, ReadCase{"", 0}, ReadCase{"00", 0},
+        ReadCase{"007", 7},
         // Blanks, tabs and line feeds are skipped wherever they stand; a
         // carriage return is not one of them.
         ReadCase{" \t\n4 2", 42}, ReadCase{"- 5", -5}, ReadCase{"1 . 5", 1.5},
@@ -38,9 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1..5", 1}, ReadCase{"1.5.3", 1.5},
         // Exponents with E or D in either case; an exponent without digits is
         // not part of the number.
-        ReadCase{"1E3x", 1000}, ReadCase{"1e3", 1000}, ReadCase{"1D2", 100},
-        ReadCase{"1d-2", 0.01}, ReadCase{"2.5E+1", 25}, ReadCase{"1e", 1},
-        ReadCase{"1e+", 1}, ReadCase{"1e-x", 1}, ReadCase{"1ee2", 1}, ReadCase{"e5", 0},
+        ReadCase{"1E3x", 1000}, ReadCase{"1e3", 1000}, ReadCase{"1D2", 100}, ReadCase{"1d-2", 0.01},
+        ReadCase{"2.5E+1", 25}, ReadCase{"1e", 1}, ReadCase{"1e+", 1}, ReadCase{"1e-x", 1},
+        ReadCase{"1ee2", 1}, ReadCase{"e5", 0},
         // No hexadecimal or octal prefixes.
         ReadCase{"&H10", 0}, ReadCase{"&O7", 0}, ReadCase{"0x10", 0},
         // Beyond the range of a double: not a number for the boxes.
@@ -58,8 +58,8 @@ TEST(ReadNumberLongTextTest, LongDigitStrings)
 
 TEST(ReadNumberLongTextTest, NeverInfiniteOrNaN)
 {
-    for (const char* text : {"1e400", "1D9999", "9e99999999999999999999", "-1e400",
-                             "1e-99999", "0e99999"}) {
+    for (const char* text :
+         {"1e400", "1D9999", "9e99999999999999999999", "-1e400", "1e-99999", "0e99999"}) {
         EXPECT_TRUE(std::isfinite(readNumber(text))) << text;
     }
     EXPECT_EQ(readNumber("0e99999"), 0);

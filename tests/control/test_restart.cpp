@@ -48,8 +48,8 @@ void dirty(TestWindow& w)
         for (int c = 0; c < 4; ++c)
             f.tabelle3.setTextAt(r, c, "x");
     f.tabelle3.setTopRow(6);
-    for (Label* l : {&f.lakut, &f.lzahl, &f.Lreal, &f.Label11, &f.Lrotat, &f.Label13, &f.Label14,
-                     &f.Label15})
+    for (Label* l :
+         {&f.lakut, &f.lzahl, &f.Lreal, &f.Label11, &f.Lrotat, &f.Label13, &f.Label14, &f.Label15})
         l->setCaption("7");
     f.text.setCaption("Spielbank Hamburg\rTisch 3\r01.02.2003");
     f.okextern.setEnabled(false);
@@ -152,8 +152,8 @@ TEST(RestartTest, YesEmptiesCountsLogAndLabelsButKeepsNumberLabelsAndMarks)
     EXPECT_EQ(f.tabelle3.rows(), 5000);
     EXPECT_EQ(f.tabelle3.colWidth(1), 700);
     EXPECT_EQ(f.tabelle3.topRow(), 0);
-    for (const Label* l : {&f.lakut, &f.lzahl, &f.Lreal, &f.Label11, &f.Lrotat, &f.Label13,
-                           &f.Label14, &f.Label15})
+    for (const Label* l :
+         {&f.lakut, &f.lzahl, &f.Lreal, &f.Label11, &f.Lrotat, &f.Label13, &f.Label14, &f.Label15})
         EXPECT_EQ(l->caption(), "") << l->name();
     EXPECT_EQ(f.text.caption(), startGuidanceText());
 }

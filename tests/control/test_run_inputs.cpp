@@ -22,7 +22,7 @@ void countChanges(TextBox& box, int& calls)
 
 struct CountCase {
     const char* typed;
-    const char* shown;  // text left in the box
+    const char* shown; // text left in the box
     bool startEnabled;
     double wurfanzahl; // 50 was entered before
     int changeRuns;    // how often the change handling ran for this text
@@ -55,8 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CountCase{"0", "", false, 50, 2}, CountCase{"00", "", false, 50, 2},
                       CountCase{"-5", "", false, 50, 2}, CountCase{"abc", "", false, 50, 2},
                       CountCase{" ", "", false, 50, 2}, CountCase{".", "", false, 50, 2},
-                      CountCase{"&H10", "", false, 50, 2},
-                      CountCase{"1E999", "", false, 50, 2},
+                      CountCase{"&H10", "", false, 50, 2}, CountCase{"1E999", "", false, 50, 2},
                       // Emptying an already empty box is no change at all.
                       CountCase{"", "", false, 50, 1}));
 
@@ -157,14 +156,13 @@ TEST_P(RotationChoiceTest, NeedsThirtySevenSpinsStillToCome)
     EXPECT_EQ(w.form.haltbei.backColour(), colour::lightGrey);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Remaining, RotationChoiceTest,
-    ::testing::Values(RotationCase{0, 0, runmode::einzelschritt},
-                      RotationCase{36, 0, runmode::einzelschritt},
-                      RotationCase{36.9, 0, runmode::einzelschritt},
-                      RotationCase{37, 0, runmode::rotation37},
-                      RotationCase{100, 64, runmode::einzelschritt},
-                      RotationCase{100, 63, runmode::rotation37}));
+INSTANTIATE_TEST_SUITE_P(Remaining, RotationChoiceTest,
+                         ::testing::Values(RotationCase{0, 0, runmode::einzelschritt},
+                                           RotationCase{36, 0, runmode::einzelschritt},
+                                           RotationCase{36.9, 0, runmode::einzelschritt},
+                                           RotationCase{37, 0, runmode::rotation37},
+                                           RotationCase{100, 64, runmode::einzelschritt},
+                                           RotationCase{100, 63, runmode::rotation37}));
 
 TEST(RunModeChoiceTest, SpinCountTypedDuringARunCountsAtOnce)
 {

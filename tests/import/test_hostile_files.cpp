@@ -37,10 +37,9 @@ struct Snapshot {
 
 Snapshot snapshot(const FormModel& f)
 {
-    return {f.text.caption(),        f.textanzahl.text(),  f.Label15.caption(),
-            f.state.importmodus,     f.state.importanzahl, f.state.wurfanzahl,
-            f.state.permanenz,       f.Frame1.visible(),   f.okextern.enabled(),
-            f.okabbrechen.enabled(), f.okstart.enabled()};
+    return {f.text.caption(),     f.textanzahl.text(),     f.Label15.caption(), f.state.importmodus,
+            f.state.importanzahl, f.state.wurfanzahl,      f.state.permanenz,   f.Frame1.visible(),
+            f.okextern.enabled(), f.okabbrechen.enabled(), f.okstart.enabled()};
 }
 
 // The window over a folder /perm that exists before the start-up lists it.
@@ -129,10 +128,13 @@ TEST_F(HostileFileTest, RefusesWhatIsNoPermanenceWhateverItsSize)
         {"the casino's name, then NUL bytes without a line end",
          "Spielbank" + std::string(4 * megabytes, '\0')},
         {"one enormous line", "Spielbank " + std::string(4 * megabytes, 'x')},
-        {"a quote never closed in the second line", "Spielbank\r\n\"" + std::string(3 * megabytes, ',')},
-        {"two header lines, then a million blanks", "Spielbank\r\nA\r\n" + std::string(megabytes, ' ')},
+        {"a quote never closed in the second line",
+         "Spielbank\r\n\"" + std::string(3 * megabytes, ',')},
+        {"two header lines, then a million blanks",
+         "Spielbank\r\nA\r\n" + std::string(megabytes, ' ')},
         {"a million line ends before the header", std::string(megabytes, '\n') + header + "5\r\n"},
-        {"the header in two-byte characters", std::string("S\0p\0i\0e\0l\0b\0a\0n\0k\0", 18) + header},
+        {"the header in two-byte characters",
+         std::string("S\0p\0i\0e\0l\0b\0a\0n\0k\0", 18) + header},
     };
     for (const auto& [what, content] : files) {
         SCOPED_TRACE(what);
@@ -201,7 +203,9 @@ TEST_F(HostileFileTest, ValuesOutOfAnyRangeAreStoredFinite)
 {
     std::string content = header;
     for (int i = 0; i < 100000; ++i)
-        content += i % 3 == 0 ? "1e308\r\n" : i % 3 == 1 ? "1E999\r\n" : "99999999999999999999999\r\n";
+        content += i % 3 == 0   ? "1e308\r\n"
+                   : i % 3 == 1 ? "1E999\r\n"
+                                : "99999999999999999999999\r\n";
     importThroughPanel(content);
     expectTaken(100000);
     for (std::size_t i = 1; i <= 100000; ++i)
@@ -232,7 +236,8 @@ TEST_F(HostileFileTest, AFileGoneBeforeOkChangesNothing)
 TEST(HostileRealFileTest, FifosAndFoldersNamedTxtAreRefusedWithoutBlocking)
 {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / ("ravelin-hostile-" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("ravelin-hostile-" + std::to_string(::getpid()));
     fs::create_directories(folder / "folder.txt");
     ASSERT_EQ(::mkfifo((folder / "pipe.txt").c_str(), 0600), 0);
     {

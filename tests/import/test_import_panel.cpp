@@ -73,9 +73,18 @@ MemoryFileSystem anna()
     MemoryFileSystem m;
     m.mounts = {"/", "/media/stick", "/media/cdrom"};
     m.unreadable = {"/media/cdrom", "/locked"};
-    m.folders = {"/home",         "/home/anna",   "/home/anna/perm", "/home/anna/perm/2003",
-                 "/home/anna/perm/.cache", "/home/anna/perm/Alt", "/media", "/media/stick",
-                 "/media/stick/data", "/media/stickers", "/media/cdrom", "/locked"};
+    m.folders = {"/home",
+                 "/home/anna",
+                 "/home/anna/perm",
+                 "/home/anna/perm/2003",
+                 "/home/anna/perm/.cache",
+                 "/home/anna/perm/Alt",
+                 "/media",
+                 "/media/stick",
+                 "/media/stick/data",
+                 "/media/stickers",
+                 "/media/cdrom",
+                 "/locked"};
     m.files["/home/anna/perm/b.txt"] = permanenceFile;
     m.files["/home/anna/perm/A.TXT"] = "Casino\r\n";
     m.files["/home/anna/perm/c.Txt"] = "";
@@ -98,8 +107,8 @@ TEST(ImportPanelTest, StartsAtTheProgramsFolder)
     EXPECT_EQ(f.Drive1.drives(), (std::vector<std::string>{"/", "/media/stick", "/media/cdrom"}));
     EXPECT_EQ(f.Drive1.selected(), 0);
     EXPECT_EQ(f.Dir1.path(), "/home/anna/perm");
-    EXPECT_EQ(labels(f.Dir1),
-              (std::vector<std::string>{"//", " home/", "  anna/", "   perm/", "    2003", "    Alt"}));
+    EXPECT_EQ(labels(f.Dir1), (std::vector<std::string>{"//", " home/", "  anna/", "   perm/",
+                                                        "    2003", "    Alt"}));
     EXPECT_EQ(f.Dir1.currentIndex(), 3);
     EXPECT_EQ(f.File1.folder(), "/home/anna/perm");
     // "*.txt" whatever the case, sorted by name alike; hidden files left out.
@@ -191,8 +200,8 @@ TEST(ImportPanelTest, OpeningFoldersDownAndUp)
 
     w.open("/home/anna/perm/2003");
     EXPECT_EQ(f.Dir1.path(), "/home/anna/perm/2003");
-    EXPECT_EQ(labels(f.Dir1), (std::vector<std::string>{"//", " home/", "  anna/", "   perm/",
-                                                        "    2003/"}));
+    EXPECT_EQ(labels(f.Dir1),
+              (std::vector<std::string>{"//", " home/", "  anna/", "   perm/", "    2003/"}));
     EXPECT_TRUE(f.File1.files().empty());
 
     w.open("/home");
@@ -200,8 +209,7 @@ TEST(ImportPanelTest, OpeningFoldersDownAndUp)
 
     w.open("/");
     EXPECT_EQ(f.Dir1.currentIndex(), 0);
-    EXPECT_EQ(labels(f.Dir1),
-              (std::vector<std::string>{"//", " home", " locked", " media"}));
+    EXPECT_EQ(labels(f.Dir1), (std::vector<std::string>{"//", " home", " locked", " media"}));
 }
 
 TEST(ImportPanelTest, UnreadableFolderShowsNothingBelowIt)
@@ -420,8 +428,8 @@ TEST_F(RealFolderTest, ImportsThroughThePanel)
     w.controller.okexternokClick();
     EXPECT_FALSE(f.Frame1.visible());
     EXPECT_EQ(f.Label15.caption(), "ZWEI.TXT");
-    EXPECT_EQ(f.state.permanenz, (std::vector<double>{0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                      0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(f.state.permanenz, (std::vector<double>{0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(f.textanzahl.text(), "1");
 }
 

@@ -35,10 +35,9 @@ struct Snapshot {
 
 Snapshot snapshot(const FormModel& f)
 {
-    return {f.text.caption(),      f.textanzahl.text(),   f.Label15.caption(),
-            f.state.importmodus,   f.state.importanzahl,  f.state.wurfanzahl,
-            f.state.permanenz,     f.Frame1.visible(),    f.okextern.enabled(),
-            f.okabbrechen.enabled(), f.okstart.enabled()};
+    return {f.text.caption(),     f.textanzahl.text(),     f.Label15.caption(), f.state.importmodus,
+            f.state.importanzahl, f.state.wurfanzahl,      f.state.permanenz,   f.Frame1.visible(),
+            f.okextern.enabled(), f.okabbrechen.enabled(), f.okstart.enabled()};
 }
 
 // The window with its panel open, as OK finds it.
@@ -176,7 +175,8 @@ INSTANTIATE_TEST_SUITE_P(Files, RefusedImportTest,
                                            RefusedCase{"Missing", "/perm", "gone.txt"},
                                            RefusedCase{"Folder", "/perm", "folder.txt"},
                                            RefusedCase{"NoneSelected", "/perm", ""},
-                                           RefusedCase{"NoDoubledSeparator", "/perm/", "doubled.txt"}),
+                                           RefusedCase{"NoDoubledSeparator", "/perm/",
+                                                       "doubled.txt"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PermanenceImportTest, RootFolderGetsNoSecondSeparator)

@@ -34,14 +34,12 @@ TEST_P(ItemCuttingTest, CutsAsTheFileIsMeant)
 INSTANTIATE_TEST_SUITE_P(
     Items, ItemCuttingTest,
     ::testing::Values(
-        ItemCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-        ItemCase{"LfAlone", "a\nb\n", {"a", "b"}},
+        ItemCase{"CrLf", "a\r\nb\r\n", {"a", "b"}}, ItemCase{"LfAlone", "a\nb\n", {"a", "b"}},
         ItemCase{"CrAlone", "a\rb\r", {"a", "b"}},
         ItemCase{"MixedLineEnds", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
         ItemCase{"CrThenCrLfIsAnEmptyLine", "a\r\r\nb", {"a", "", "b"}},
         ItemCase{"EmptyLinesAreEmptyItems", "\r\n\r\nx\r\n", {"", "", "x"}},
-        ItemCase{"NoLineEndAtTheEnd", "17", {"17"}},
-        ItemCase{"Commas", "4,19\r\n", {"4", "19"}},
+        ItemCase{"NoLineEndAtTheEnd", "17", {"17"}}, ItemCase{"Commas", "4,19\r\n", {"4", "19"}},
         ItemCase{"CommaBeforeLineEnd", "4,\r\n5", {"4", "", "5"}},
         ItemCase{"BlanksAndTabsInFront", "  \t 17\r\n\t-\r\n", {"17", "-"}},
         ItemCase{"BlanksOnlyLineIsEmpty", "   \r\nx", {"", "x"}},
@@ -81,7 +79,8 @@ TEST_P(PermanenceReadTest, ReadsTheSpinsOrRefusesTheFile)
 INSTANTIATE_TEST_SUITE_P(
     Files, PermanenceReadTest,
     ::testing::Values(
-        ReadCase{"Example", permanence("17\r\n-----\r\n0\r\n32\r\n=====\r\n5\r\n"), true, {17, 0, 32}},
+        ReadCase{
+            "Example", permanence("17\r\n-----\r\n0\r\n32\r\n=====\r\n5\r\n"), true, {17, 0, 32}},
         ReadCase{"EmptyFile", "", false, {}},
         ReadCase{"SmallLetters", "spielbank Hamburg\r\na\r\nb\r\nc\r\n17\r\n", false, {}},
         ReadCase{"OtherWord", "Casino Hamburg\r\na\r\nb\r\nc\r\n17\r\n", false, {}},
@@ -102,7 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"LinesAfterTheEndIgnored", permanence("1\r\n= Ende\r\n2\r\n3\r\n"), true, {1}},
         ReadCase{"NoEndRunsToTheEnd", permanence("1\r\n2\r\n3"), true, {1, 2, 3}},
         ReadCase{"FractionKept", permanence("3.5\r\n"), true, {3.5}},
-        ReadCase{"ValuesAsRead", permanence("  5\r\n17 abc\r\n1 7\r\nabc\r\n+8\r\n99\r\n"), true,
+        ReadCase{"ValuesAsRead",
+                 permanence("  5\r\n17 abc\r\n1 7\r\nabc\r\n+8\r\n99\r\n"),
+                 true,
                  {5, 17, 17, 0, 8, 99}},
         ReadCase{"QuotedSpinWithComma", permanence("\"4,19\"\r\n\"-\"\r\n6\r\n"), true, {4, 6}},
         // The open quote takes the rest, end line included, as one spin.
@@ -110,9 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"LfLineEnds", "Spielbank\na\nb\nc\n17\n-\n0\n=\n5\n", true, {17, 0}},
         ReadCase{"CrLineEnds", "Spielbank\ra\rb\rc\r17\r-\r0\r=\r5\r", true, {17, 0}},
         // The fourth line's comma makes its second half the first spin.
-        ReadCase{"CommaInHeader", "Spielbank Hamburg\r\nTisch 1, Saal 2\r\nx\r\n"
-                                  "12 Uhr\r\n17\r\n",
-                 true, {12, 17}}),
+        ReadCase{"CommaInHeader",
+                 "Spielbank Hamburg\r\nTisch 1, Saal 2\r\nx\r\n"
+                 "12 Uhr\r\n17\r\n",
+                 true,
+                 {12, 17}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PermanenceHeaderTest, ShowsTheFirstThreeItemsDecoded)

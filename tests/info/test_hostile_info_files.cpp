@@ -42,20 +42,27 @@ std::vector<Shape> hostileShapes()
         {"NUL bytes only", std::string(4 * megabytes, '\0'), std::string(16, '\0')},
         {"one enormous line", std::string(4 * megabytes, 'a'), "aaaa"},
         {"a million commas", std::string(megabytes, ','), ",,,,"},
-        {"bytes of the code page above 0x7F", repeated("\x80\xE4\xFF", megabytes), "\u20ac\u00e4\u00ff"},
-        {"a million groups opened, never closed", "{\\rtf1 " + std::string(megabytes, '{') + "tief", "tief"},
+        {"bytes of the code page above 0x7F", repeated("\x80\xE4\xFF", megabytes),
+         "\u20ac\u00e4\u00ff"},
+        {"a million groups opened, never closed", "{\\rtf1 " + std::string(megabytes, '{') + "tief",
+         "tief"},
         {"a million groups nested and closed",
-         "{\\rtf1 a" + std::string(megabytes, '{') + "b" + std::string(megabytes, '}') + "c}", "abc"},
+         "{\\rtf1 a" + std::string(megabytes, '{') + "b" + std::string(megabytes, '}') + "c}",
+         "abc"},
         {"a million paragraphs", "{\\rtf1 x" + repeated("\\par ", megabytes / 4) + "}", "x\n\n"},
-        {"binary data longer than the file", "{\\rtf1 vorher\\bin99999999999 " + std::string(megabytes, 'z') + "}",
-         "vorher"},
-        {"a control word of megabytes", "{\\rtf1 \\" + std::string(2 * megabytes, 'q') + " danach}", "danach"},
-        {"a parameter of megabytes", "{\\rtf1 \\fs" + std::string(2 * megabytes, '9') + " danach}", "danach"},
+        {"binary data longer than the file",
+         "{\\rtf1 vorher\\bin99999999999 " + std::string(megabytes, 'z') + "}", "vorher"},
+        {"a control word of megabytes", "{\\rtf1 \\" + std::string(2 * megabytes, 'q') + " danach}",
+         "danach"},
+        {"a parameter of megabytes", "{\\rtf1 \\fs" + std::string(2 * megabytes, '9') + " danach}",
+         "danach"},
         {"a font name of megabytes",
-         "{\\rtf1{\\fonttbl{\\f0 " + std::string(2 * megabytes, 'F') + ";}}\\f0 " + repeated("x\\b y\\b0 ", 100000) + "}",
+         "{\\rtf1{\\fonttbl{\\f0 " + std::string(2 * megabytes, 'F') + ";}}\\f0 " +
+             repeated("x\\b y\\b0 ", 100000) + "}",
          "xyxy"},
         {"NUL bytes inside rich text", "{\\rtf1 a" + std::string(megabytes, '\0') + "b}", "ab"},
-        {"Unicode escapes with fallbacks that never come", "{\\rtf1\\uc9 " + repeated("\\u55357", 300000) + "}", ""},
+        {"Unicode escapes with fallbacks that never come",
+         "{\\rtf1\\uc9 " + repeated("\\u55357", 300000) + "}", ""},
     };
 }
 
@@ -91,14 +98,15 @@ TEST(HostileInfoFileTest, DeepNestingKeepsTheFormatOfTheDepthLimit)
     // Beyond the depth limit groups are read flat: the bold switched on deep
     // inside stays on up to the end, where the limit's groups close again.
     const std::size_t depth = 100000;
-    const std::string content = "{\\rtf1 " + std::string(depth, '{') + "\\b fett" + std::string(depth, '}') +
-                                " normal}";
+    const std::string content =
+        "{\\rtf1 " + std::string(depth, '{') + "\\b fett" + std::string(depth, '}') + " normal}";
     const RichDocument doc = RichTextReader::read(content);
     ASSERT_EQ(doc.paragraphs.size(), 1u);
     EXPECT_EQ(doc.plainText(), "fett normal");
     ASSERT_FALSE(doc.paragraphs[0].runs.empty());
     EXPECT_TRUE(doc.paragraphs[0].runs.front().format.bold);
-    EXPECT_FALSE(doc.paragraphs[0].runs.back().format.bold) << "the document's own group restores the format";
+    EXPECT_FALSE(doc.paragraphs[0].runs.back().format.bold)
+        << "the document's own group restores the format";
 }
 
 TEST(HostileInfoFileTest, AFileThatCannotBeReadIsReportedInTheViewer)

@@ -37,7 +37,8 @@ TEST_F(InfoViewerTest, TogglesWithTheFile)
     EXPECT_TRUE(viewer.visible());
     EXPECT_EQ(viewer.text(), "Ravelin\nHilfe");
     ASSERT_FALSE(viewer.document().paragraphs.empty());
-    EXPECT_TRUE(viewer.document().paragraphs[0].runs.at(0).format.bold) << "shown with its formatting";
+    EXPECT_TRUE(viewer.document().paragraphs[0].runs.at(0).format.bold)
+        << "shown with its formatting";
 
     press();
     expectHidden();
@@ -91,7 +92,8 @@ TEST_F(InfoViewerTest, TheFileIsTheOneBesideTheProgram)
     EXPECT_EQ(viewer.text(), failureText);
     press();
 
-    w.files.files["/usr/lib/ravelin/info_ravelin.txt"] = "Gr\xf6\xdf" "e";
+    w.files.files["/usr/lib/ravelin/info_ravelin.txt"] = "Gr\xf6\xdf"
+                                                         "e";
     press();
     EXPECT_EQ(viewer.text(), "Gr\u00f6\u00dfe") << "plain text in the single-byte code page";
 }

@@ -32,16 +32,15 @@ struct TextCase {
 
 class ReaderText : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(ReaderText, ReadsTheShownText)
-{
-    EXPECT_EQ(text(GetParam().rtf), GetParam().expected);
-}
+TEST_P(ReaderText, ReadsTheShownText) { EXPECT_EQ(text(GetParam().rtf), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(
     RichTextReaderTest, ReaderText,
     ::testing::Values(
-        TextCase{"hex_umlaut", "{\\rtf1\\ansi K\\'e4se und S\\'fc\\'dfes}", "K\u00e4se und S\u00fc\u00dfes"},
-        TextCase{"hex_is_windows1252_not_latin1", "{\\rtf1 \\'80 \\'84x\\'93}", "\u20ac \u201ex\u201c"},
+        TextCase{"hex_umlaut", "{\\rtf1\\ansi K\\'e4se und S\\'fc\\'dfes}",
+                 "K\u00e4se und S\u00fc\u00dfes"},
+        TextCase{"hex_is_windows1252_not_latin1", "{\\rtf1 \\'80 \\'84x\\'93}",
+                 "\u20ac \u201ex\u201c"},
         TextCase{"hex_upper_case_digits", "{\\rtf1 \\'C4}", "\u00c4"},
         TextCase{"unicode_with_fallback", "{\\rtf1 \\u8364? Einsatz}", "\u20ac Einsatz"},
         TextCase{"unicode_fallback_is_a_hex_byte", "{\\rtf1 \\u228\\'e4b}", "\u00e4b"},
@@ -50,10 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"lone_surrogate_replaced", "{\\rtf1 \\u-10179?x}", "\ufffdx"},
         TextCase{"uc2_skips_two_fallback_bytes", "{\\rtf1 \\uc2\\u8364\\'80\\'80 x}", "\u20ac x"},
         TextCase{"uc0_skips_nothing", "{\\rtf1 \\uc0\\u228 a}", "\u00e4a"},
-        TextCase{"uc_is_restored_with_the_group", "{\\rtf1 {\\uc2\\u228 ab}\\u228 ab}", "\u00e4\u00e4b"},
+        TextCase{"uc_is_restored_with_the_group", "{\\rtf1 {\\uc2\\u228 ab}\\u228 ab}",
+                 "\u00e4\u00e4b"},
         TextCase{"fallback_skipping_ends_at_a_brace", "{\\rtf1 \\uc3\\u228{x}y}", "\u00e4xy"},
         TextCase{"control_word_counts_as_one_fallback", "{\\rtf1 \\u228\\emdash x}", "\u00e4x"},
-        TextCase{"ignorable_destination_skipped", "{\\rtf1 a{\\*\\unknownthing hidden {nested} text}b}", "ab"},
+        TextCase{"ignorable_destination_skipped",
+                 "{\\rtf1 a{\\*\\unknownthing hidden {nested} text}b}", "ab"},
         TextCase{"known_destinations_skipped",
                  "{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title Titel}{\\author A}}"
                  "{\\header Kopf}{\\*\\generator Writer;}x}",
@@ -73,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"stray_brace_ends_the_document", "{\\rtf1 a}}{\\rtf1 b}", "a"},
         TextCase{"trailing_backslash", "{\\rtf1 a\\", "a"},
         TextCase{"truncated_hex", "{\\rtf1 a\\'", "a"},
-        TextCase{"unknown_words_ignored", "{\\rtf1\\ansi\\ansicpg1252\\viewkind4\\lang1031 Text}", "Text"},
+        TextCase{"unknown_words_ignored", "{\\rtf1\\ansi\\ansicpg1252\\viewkind4\\lang1031 Text}",
+                 "Text"},
         TextCase{"long_control_word_ignored",
                  "{\\rtf1 \\" + std::string(5000, 'q') + "12345678901234567890 z}", "z"}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
@@ -97,7 +99,8 @@ TEST(RichTextReaderTest, NestedGroupsRestoreTheFormat)
 
 TEST(RichTextReaderTest, SwitchesTakeZeroAsOff)
 {
-    const RichDocument doc = RichTextReader::read("{\\rtf1 \\b\\i\\ul a\\b0 b\\i0 c\\ulnone d\\ul e\\ul0 f}");
+    const RichDocument doc =
+        RichTextReader::read("{\\rtf1 \\b\\i\\ul a\\b0 b\\i0 c\\ulnone d\\ul e\\ul0 f}");
     EXPECT_TRUE(runWith(doc, "a").format.bold);
     EXPECT_FALSE(runWith(doc, "b").format.bold);
     EXPECT_TRUE(runWith(doc, "b").format.italic);
@@ -110,7 +113,8 @@ TEST(RichTextReaderTest, SwitchesTakeZeroAsOff)
 
 TEST(RichTextReaderTest, ParagraphsLineBreaksAndTabs)
 {
-    const RichDocument doc = RichTextReader::read("{\\rtf1 a\\tab b\\line c\\par\\par d\\\ne\\par}");
+    const RichDocument doc =
+        RichTextReader::read("{\\rtf1 a\\tab b\\line c\\par\\par d\\\ne\\par}");
     ASSERT_EQ(doc.paragraphs.size(), 4u);
     EXPECT_EQ(doc.paragraphs[0].runs.at(0).text, "a\tb\nc");
     EXPECT_TRUE(doc.paragraphs[1].runs.empty()) << "an empty paragraph is a blank line";
@@ -125,8 +129,10 @@ TEST(RichTextReaderTest, ColourTable)
         "\\cf1 r\\cf2 b\\cf3 k\\cf0 n\\cf9 z{\\cf1 g}h}");
     EXPECT_EQ(runWith(doc, "r").format.colour, rgb(255, 0, 0));
     EXPECT_EQ(runWith(doc, "b").format.colour, rgb(0, 0, 192));
-    EXPECT_EQ(runWith(doc, "k").format.colour, std::optional<Colour>(rgb(0, 0, 0))) << "black is a colour";
-    EXPECT_FALSE(runWith(doc, "n").format.colour) << "entry 0 without components is the viewer's colour";
+    EXPECT_EQ(runWith(doc, "k").format.colour, std::optional<Colour>(rgb(0, 0, 0)))
+        << "black is a colour";
+    EXPECT_FALSE(runWith(doc, "n").format.colour)
+        << "entry 0 without components is the viewer's colour";
     EXPECT_FALSE(runWith(doc, "z").format.colour) << "an index past the table";
     EXPECT_EQ(runWith(doc, "g").format.colour, rgb(255, 0, 0));
     EXPECT_FALSE(runWith(doc, "h").format.colour);
@@ -137,7 +143,8 @@ TEST(RichTextReaderTest, FontTableGivesFamilyNames)
 {
     const RichDocument doc = RichTextReader::read(
         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 MS Sans Serif;}"
-        "{\\f1\\fmodern{\\*\\panose 02070309020205020404}Courier New;}{\\f2\\froman Caf\\'e9 Serif;}}"
+        "{\\f1\\fmodern{\\*\\panose 02070309020205020404}Courier New;}{\\f2\\froman Caf\\'e9 "
+        "Serif;}}"
         "a\\f1 b\\f2 c\\f7 d\\plain e{\\f1 f}g}");
     EXPECT_EQ(runWith(doc, "a").format.fontFamily, "MS Sans Serif") << "the default font";
     EXPECT_EQ(runWith(doc, "b").format.fontFamily, "Courier New");
@@ -151,7 +158,8 @@ TEST(RichTextReaderTest, FontTableGivesFamilyNames)
 
 TEST(RichTextReaderTest, FontSizesAreHalfPointsAndBounded)
 {
-    const RichDocument doc = RichTextReader::read("{\\rtf1 \\fs17 a\\fs99999999999999 b\\fs0 c\\fs-4 d}");
+    const RichDocument doc =
+        RichTextReader::read("{\\rtf1 \\fs17 a\\fs99999999999999 b\\fs0 c\\fs-4 d}");
     EXPECT_EQ(runWith(doc, "a").format.pointSize, 8.5);
     EXPECT_GT(runWith(doc, "b").format.pointSize, 0.0);
     EXPECT_LE(runWith(doc, "b").format.pointSize, 2000.0);
@@ -161,12 +169,14 @@ TEST(RichTextReaderTest, FontSizesAreHalfPointsAndBounded)
 
 TEST(RichTextReaderTest, ParagraphFormatTakesEffectAtTheParagraphEnd)
 {
-    const RichDocument doc = RichTextReader::read(
-        "{\\rtf1 \\qc a\\par b{\\qr\\par}\\pard\\li360\\fi-240\\sb60\\sa120 c\\par\\qj d\\par\\pard e}");
+    const RichDocument doc =
+        RichTextReader::read("{\\rtf1 \\qc a\\par b{\\qr\\par}\\pard\\li360\\fi-240\\sb60\\sa120 "
+                             "c\\par\\qj d\\par\\pard e}");
     ASSERT_EQ(doc.paragraphs.size(), 5u);
     EXPECT_EQ(doc.paragraphs[0].alignment, ParagraphAlignment::Centre);
     EXPECT_EQ(doc.paragraphs[1].alignment, ParagraphAlignment::Right);
-    EXPECT_EQ(doc.paragraphs[2].alignment, ParagraphAlignment::Left) << "\\pard after a closed group";
+    EXPECT_EQ(doc.paragraphs[2].alignment, ParagraphAlignment::Left)
+        << "\\pard after a closed group";
     EXPECT_EQ(doc.paragraphs[2].leftIndent, 360);
     EXPECT_EQ(doc.paragraphs[2].firstLineIndent, -240);
     EXPECT_EQ(doc.paragraphs[2].spaceBefore, 60);
@@ -180,7 +190,8 @@ TEST(RichTextReaderTest, ParagraphFormatTakesEffectAtTheParagraphEnd)
 TEST(RichTextReaderTest, DeepNestingIsReadFlatBeyondTheLimit)
 {
     const int depth = 100000;
-    const std::string rtf = "{\\rtf1 " + std::string(depth, '{') + "\\b x" + std::string(depth, '}') + "y}";
+    const std::string rtf =
+        "{\\rtf1 " + std::string(depth, '{') + "\\b x" + std::string(depth, '}') + "y}";
     const RichDocument doc = RichTextReader::read(rtf);
     EXPECT_EQ(doc.plainText(), "xy");
     EXPECT_TRUE(runWith(doc, "x").format.bold);
@@ -188,7 +199,8 @@ TEST(RichTextReaderTest, DeepNestingIsReadFlatBeyondTheLimit)
 
     // Formatting in groups just inside the limit is still undone.
     const int inside = RichTextReader::maxGroupDepth - 1;
-    const std::string near = "{\\rtf1 " + std::string(inside, '{') + "\\i a" + std::string(inside, '}') + "b}";
+    const std::string near =
+        "{\\rtf1 " + std::string(inside, '{') + "\\i a" + std::string(inside, '}') + "b}";
     const RichDocument nearDoc = RichTextReader::read(near);
     EXPECT_TRUE(runWith(nearDoc, "a").format.italic);
     EXPECT_FALSE(runWith(nearDoc, "b").format.italic);
@@ -198,10 +210,11 @@ TEST(RichTextReaderTest, DeepNestingIsReadFlatBeyondTheLimit)
 // anything in the document that is not well-formed text.
 TEST(RichTextReaderTest, HostileInputGivesWellFormedText)
 {
-    const char* pieces[] = {"{",      "}",     "\\",      "\\'",    "\\'f",   "\\'ff", "\\u",     "\\u-",
-                            "\\u-1",  "\\uc9", "\\bin",   "\\bin2", "\\*",    "\\par", "\\pict", "\\fonttbl",
-                            "\\f1",   ";",     "\\cf3",   "\\colortbl", "\\red999", "\\fs", "x",  "\xe4",
-                            "\xff",   " ",     "\\-",     "\\u55296?", "\\u-9000?", "\r\n", "\\b0", "\\line"};
+    const char* pieces[] = {
+        "{",     "}",     "\\",    "\\'",        "\\'f",      "\\'ff", "\\u",    "\\u-",
+        "\\u-1", "\\uc9", "\\bin", "\\bin2",     "\\*",       "\\par", "\\pict", "\\fonttbl",
+        "\\f1",  ";",     "\\cf3", "\\colortbl", "\\red999",  "\\fs",  "x",      "\xe4",
+        "\xff",  " ",     "\\-",   "\\u55296?",  "\\u-9000?", "\r\n",  "\\b0",   "\\line"};
     std::uint32_t seed = 12345;
     std::string rtf = "{\\rtf1";
     for (int i = 0; i < 200000; ++i) {
@@ -225,9 +238,15 @@ TEST(RichTextReaderTest, InfoFileKindDecision)
     };
     const Case cases[] = {
         {"rich text", "{\\rtf1 {\\b fett}\\par zwei}", {"fett", "zwei"}},
-        {"utf8 plain text", "Gr\xc3\xb6\xc3\x9f" "e\r\nZeile 2", {"Gr\u00f6\u00dfe", "Zeile 2"}},
+        {"utf8 plain text",
+         "Gr\xc3\xb6\xc3\x9f"
+         "e\r\nZeile 2",
+         {"Gr\u00f6\u00dfe", "Zeile 2"}},
         {"utf8 byte order mark dropped", "\xef\xbb\xbfHallo", {"Hallo"}},
-        {"windows-1252 plain text", "Gr\xf6\xdf" "e \x80\r\n", {"Gr\u00f6\u00dfe \u20ac", ""}},
+        {"windows-1252 plain text",
+         "Gr\xf6\xdf"
+         "e \x80\r\n",
+         {"Gr\u00f6\u00dfe \u20ac", ""}},
         {"lone carriage returns", "a\rb\n\nc", {"a", "b", "", "c"}},
         {"rich text not at the start", " {\\rtf1 \\b x}", {" {\\rtf1 \\b x}"}},
         {"braces in plain text", "{x}", {"{x}"}},
@@ -245,14 +264,17 @@ TEST(RichTextReaderTest, InfoFileKindDecision)
         }
         EXPECT_EQ(paragraphs, c.paragraphs);
     }
-    EXPECT_TRUE(RichTextReader::readInfoFile("{\\rtf1 {\\b fett}}").paragraphs.at(0).runs.at(0).format.bold);
+    EXPECT_TRUE(RichTextReader::readInfoFile("{\\rtf1 {\\b fett}}")
+                    .paragraphs.at(0)
+                    .runs.at(0)
+                    .format.bold);
 }
 
 // The info text that the program ships beside itself.
 std::string shippedInfoText()
 {
-    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "src" /
-                      "info" / "info_ravelin.txt";
+    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
+                      "src" / "info" / "info_ravelin.txt";
     std::ifstream file(path, std::ios::binary);
     EXPECT_TRUE(file) << path;
     std::ostringstream content;
@@ -275,10 +297,31 @@ TEST(RichTextReaderTest, TheProgramsOwnInfoTextReadsWell)
         EXPECT_EQ(shown.find(c), std::string::npos) << "a control word leaked: " << c;
     EXPECT_EQ(shown.find("\ufffd"), std::string::npos);
 
-    for (const char* words :
-         {"Sechsergruppe", "Kolonne", "Farbe", "H\u00e4ufigkeit", "2fach", "3fach", "Einzelschritt", "Durchlauf",
-          "Halt bei Wurf..", "Rotation/37", "Spielbank Hamburg", "Permanenz", "Start", "Weiter", "Abbruch",
-          "Import", "Ende", "Ende Info", "Abbr.", "OK", "markier", "gr\u00fcn", "W\u00fcrfe", "\u201e-\u201c", "\u201e=\u201c"})
+    for (const char* words : {"Sechsergruppe",
+                              "Kolonne",
+                              "Farbe",
+                              "H\u00e4ufigkeit",
+                              "2fach",
+                              "3fach",
+                              "Einzelschritt",
+                              "Durchlauf",
+                              "Halt bei Wurf..",
+                              "Rotation/37",
+                              "Spielbank Hamburg",
+                              "Permanenz",
+                              "Start",
+                              "Weiter",
+                              "Abbruch",
+                              "Import",
+                              "Ende",
+                              "Ende Info",
+                              "Abbr.",
+                              "OK",
+                              "markier",
+                              "gr\u00fcn",
+                              "W\u00fcrfe",
+                              "\u201e-\u201c",
+                              "\u201e=\u201c"})
         EXPECT_NE(shown.find(words), std::string::npos) << words;
 
     bool bold = false;
@@ -287,7 +330,8 @@ TEST(RichTextReaderTest, TheProgramsOwnInfoTextReadsWell)
         for (const TextRun& r : p.runs) {
             bold = bold || r.format.bold;
             plain = plain || !r.format.bold;
-            EXPECT_GT(r.format.pointSize, 6.0) << "every run has a size that reads in the viewer: " << r.text;
+            EXPECT_GT(r.format.pointSize, 6.0)
+                << "every run has a size that reads in the viewer: " << r.text;
             EXPECT_LE(r.format.pointSize, 12.0) << r.text;
         }
     EXPECT_TRUE(bold && plain) << "headings stand out from the text";

@@ -18,7 +18,8 @@ TEST(Windows1252Test, DecodesUmlautsAndAscii)
 {
     EXPECT_EQ(windows1252ToUtf8("Spielbank Hamburg \x96 Franz\xf6sisches Roulette"),
               "Spielbank Hamburg \u2013 Franz\u00f6sisches Roulette");
-    EXPECT_EQ(windows1252ToUtf8("\xe4\xf6\xfc\xc4\xd6\xdc\xdf"), "\u00e4\u00f6\u00fc\u00c4\u00d6\u00dc\u00df");
+    EXPECT_EQ(windows1252ToUtf8("\xe4\xf6\xfc\xc4\xd6\xdc\xdf"),
+              "\u00e4\u00f6\u00fc\u00c4\u00d6\u00dc\u00df");
     EXPECT_EQ(windows1252ToUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
 }
 

@@ -249,12 +249,14 @@ INSTANTIATE_TEST_SUITE_P(
         // A faulty source never reaches past the board tables.
         GeneratorCase{"one", {1.0f}, "36/6", 2}, GeneratorCase{"above one", {7.0f}, "36/6", 2},
         GeneratorCase{"negative and NaN skipped",
-                      {-0.5f, std::numeric_limits<float>::quiet_NaN()}, "1/1", 4}));
+                      {-0.5f, std::numeric_limits<float>::quiet_NaN()},
+                      "1/1",
+                      4}));
 
 TEST(StartPressTest, LargestFloatBelowOneComposesFromSpinThirtySix)
 {
-    FloatSpins spins({std::nextafter(1.0f, 0.0f), std::nextafter(1.0f, 0.0f),
-                      std::nextafter(1.0f, 0.0f)});
+    FloatSpins spins(
+        {std::nextafter(1.0f, 0.0f), std::nextafter(1.0f, 0.0f), std::nextafter(1.0f, 0.0f)});
     testing::ScriptedConfirmation confirmation;
     testing::MemoryFileSystem files;
     FormController controller(Platform{spins, confirmation, files});
@@ -285,8 +287,8 @@ TEST(ImportedSpinsTest, TakenInFileOrderWithNoWheelNumbersSkipped)
 {
     TestWindow w;
     const double inf = std::numeric_limits<double>::infinity();
-    importSpins(w, {0, 37, 36.6, 1e300, inf, -inf, std::nan(""), -1, -0.4, 14.4, 25.5, 36.5,
-                    2.5, 1, 1});
+    importSpins(
+        w, {0, 37, 36.6, 1e300, inf, -inf, std::nan(""), -1, -0.4, 14.4, 25.5, 36.5, 2.5, 1, 1});
     press(w, 3);
     const FormModel& f = w.form;
     EXPECT_EQ(f.tabelle3.textAt(0, 1), "14/3");

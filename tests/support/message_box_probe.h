@@ -7,9 +7,9 @@
 #include "window/platform.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -39,7 +39,8 @@ struct SeenBox {
 };
 
 // Clicks `asker` and answers the modal box it raises with `answer`.
-inline SeenBox answerBoxRaisedBy(QAbstractButton* asker, const std::function<void(QMessageBox*)>& answer)
+inline SeenBox answerBoxRaisedBy(QAbstractButton* asker,
+                                 const std::function<void(QMessageBox*)>& answer)
 {
     SeenBox seen;
     QTimer poll;
@@ -52,7 +53,8 @@ inline SeenBox answerBoxRaisedBy(QAbstractButton* asker, const std::function<voi
         seen.text = box->text();
         seen.title = box->windowTitle();
         seen.icon = box->icon();
-        seen.yesIsDefault = static_cast<QAbstractButton*>(box->defaultButton()) == box->button(QMessageBox::Yes);
+        seen.yesIsDefault =
+            static_cast<QAbstractButton*>(box->defaultButton()) == box->button(QMessageBox::Yes);
         seen.hasNo = box->button(QMessageBox::No) != nullptr;
         answer(box);
     });

@@ -23,7 +23,10 @@ public:
     ScriptedSpins(std::initializer_list<int> spins) : spins_(spins) {}
 
     void add(int spin) { spins_.push_back(spin); }
-    void add(const std::vector<int>& spins) { spins_.insert(spins_.end(), spins.begin(), spins.end()); }
+    void add(const std::vector<int>& spins)
+    {
+        spins_.insert(spins_.end(), spins.begin(), spins.end());
+    }
     // Adds three spins that compose the given number 1..36.
     void addNumber(int number);
     std::size_t remaining() const { return spins_.size(); }
@@ -96,7 +99,8 @@ public:
     FolderListing listFolder(const std::string& path) override
     {
         FolderListing listing;
-        if (std::find(unreadable.begin(), unreadable.end(), path) != unreadable.end() || !folderExists(path))
+        if (std::find(unreadable.begin(), unreadable.end(), path) != unreadable.end() ||
+            !folderExists(path))
             return listing;
         listing.readable = true;
         const std::string prefix = path == "/" ? "/" : path + "/";

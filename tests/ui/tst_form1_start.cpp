@@ -27,10 +27,7 @@ private:
     template <typename T> T* child(const char* name) { return shown.child<T>(name); }
 
 private slots:
-    void init()
-    {
-        QVERIFY(shown.open());
-    }
+    void init() { QVERIFY(shown.open()); }
     void cleanup() { shown.close(); }
 
     void windowHasItsTitleAndFixedSize()
@@ -44,13 +41,17 @@ private slots:
 
     void everyControlIsFoundByItsName()
     {
-        for (const char* name :
-             {"tabelle1", "tabelle2", "tabelle3", "Label6", "Label7", "Label8", "Label9", "okresetl",
-              "Label11", "Label13", "Label14", "Command1", "text", "Label3", "Label4", "Label5", "lakut",
-              "Lreal", "okinfo", "infotext", "Label1", "textanzahl", "Label15", "Option1_0", "Option1_1",
-              "Option1_2", "Option1_3", "haltbei", "Label17", "Lrotat", "Label2", "lzahl", "okstart",
-              "okabbrechen", "okextern", "okende", "Frame1", "Drive1", "Label10", "Dir1", "File1",
-              "okexternok", "okexternabbruch", "Shape1"})
+        for (const char* name : {"tabelle1",  "tabelle2",    "tabelle3",        "Label6",
+                                 "Label7",    "Label8",      "Label9",          "okresetl",
+                                 "Label11",   "Label13",     "Label14",         "Command1",
+                                 "text",      "Label3",      "Label4",          "Label5",
+                                 "lakut",     "Lreal",       "okinfo",          "infotext",
+                                 "Label1",    "textanzahl",  "Label15",         "Option1_0",
+                                 "Option1_1", "Option1_2",   "Option1_3",       "haltbei",
+                                 "Label17",   "Lrotat",      "Label2",          "lzahl",
+                                 "okstart",   "okabbrechen", "okextern",        "okende",
+                                 "Frame1",    "Drive1",      "Label10",         "Dir1",
+                                 "File1",     "okexternok",  "okexternabbruch", "Shape1"})
             QVERIFY2(window->findChild<QWidget*>(QString::fromLatin1(name)), name);
     }
 
@@ -85,7 +86,9 @@ private slots:
 
     void guidanceTextShowsFourLines()
     {
-        QCOMPARE(std::count(window->model().text.caption().begin(), window->model().text.caption().end(), '\r'), 3);
+        QCOMPARE(std::count(window->model().text.caption().begin(),
+                            window->model().text.caption().end(), '\r'),
+                 3);
         const QStringList lines = child<QLabel>("text")->text().split('\n');
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[0], QString::fromUtf8(" Anzahl der gew\u00fcnschten W\u00fcrfe eingeben,"));
@@ -101,7 +104,8 @@ private slots:
         QVERIFY(y0 < y1);
         QVERIFY(y1 < y3);
         QVERIFY(y3 < y2);
-        QCOMPARE(child<QRadioButton>("Option1_2")->toolTip(), child<QRadioButton>("Option1_3")->toolTip());
+        QCOMPARE(child<QRadioButton>("Option1_2")->toolTip(),
+                 child<QRadioButton>("Option1_3")->toolTip());
     }
 
     void countersStandUnderTheirHeadings()
@@ -109,7 +113,8 @@ private slots:
         auto under = [&](const char* box, const char* heading) {
             const QRect b = child<QWidget>(box)->geometry();
             const QRect h = child<QWidget>(heading)->geometry();
-            return h.center().x() >= b.left() && h.center().x() <= b.right() && h.bottom() <= b.top() + 2;
+            return h.center().x() >= b.left() && h.center().x() <= b.right() &&
+                   h.bottom() <= b.top() + 2;
         };
         QVERIFY(under("lakut", "Label4")); // "Real"
         QVERIFY(under("Lreal", "Label5")); // "Akut"
@@ -120,12 +125,15 @@ private slots:
     {
         QCOMPARE(child<QWidget>("okresetl")->toolTip(),
                  QString::fromUtf8(" L\u00f6scht alle Markierungen  im obigen grauen Feld "));
-        QCOMPARE(child<QWidget>("Label14")->toolTip(),
-                 QString("  Bei diesem Wurf kam zum erstenmal eine Zahl dreifach hintereinander vor. "));
-        QCOMPARE(child<QWidget>("Option1_0")->toolTip(), QString(" Bleibt nach jedem Wurf stehen  "));
+        QCOMPARE(
+            child<QWidget>("Label14")->toolTip(),
+            QString("  Bei diesem Wurf kam zum erstenmal eine Zahl dreifach hintereinander vor. "));
+        QCOMPARE(child<QWidget>("Option1_0")->toolTip(),
+                 QString(" Bleibt nach jedem Wurf stehen  "));
         QCOMPARE(child<QWidget>("tabelle1")->toolTip(),
                  QString::fromUtf8(" Zeigt die H\u00e4ufigkeiten der Zahlen 0-36 ab "));
-        QCOMPARE(child<QWidget>("Lrotat")->toolTip(), QString(" Zeigt die aktuell geworfene  Zahl an "));
+        QCOMPARE(child<QWidget>("Lrotat")->toolTip(),
+                 QString(" Zeigt die aktuell geworfene  Zahl an "));
     }
 
     void noCaptionIsClipped()
@@ -138,7 +146,8 @@ private slots:
                          qPrintable(label->objectName() + ": " + line));
             // The three small boxes show numbers only: their digits must fit whole.
             const bool numbersOnly = label->objectName().startsWith("Label1") &&
-                                     label->objectName() != "Label10" && label->objectName() != "Label15";
+                                     label->objectName() != "Label10" &&
+                                     label->objectName() != "Label15";
             const int needed = numbersOnly ? metrics.tightBoundingRect("0123456789").height()
                                            : metrics.height() * static_cast<int>(lines.size());
             QVERIFY2(needed <= label->contentsRect().height() + 1, qPrintable(label->objectName()));
@@ -146,13 +155,15 @@ private slots:
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
             if (button->text().isEmpty())
                 continue;
-            const int needed = qobject_cast<QRadioButton*>(button)
-                                   ? button->sizeHint().width()
-                                   : QFontMetrics(button->font()).horizontalAdvance(button->text()) + 6;
+            const int needed =
+                qobject_cast<QRadioButton*>(button)
+                    ? button->sizeHint().width()
+                    : QFontMetrics(button->font()).horizontalAdvance(button->text()) + 6;
             QVERIFY2(needed <= button->width(), qPrintable(button->objectName()));
         }
         auto* frame = child<QGroupBox>("Frame1");
-        QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) < frame->width() - 10);
+        QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) <
+                frame->width() - 10);
     }
 
     void gridRowsFitAndStayLevel()
@@ -160,11 +171,17 @@ private slots:
         auto* t1 = child<QTableView>("tabelle1");
         auto* t2 = child<QTableView>("tabelle2");
         auto* t3 = child<QTableView>("tabelle3");
-        QCOMPARE(t1->rowAt(t1->viewport()->height() - 1 - (t1->viewport()->height() - 37 * t1->rowHeight(0))), 36);
+        QCOMPARE(t1->rowAt(t1->viewport()->height() - 1 -
+                           (t1->viewport()->height() - 37 * t1->rowHeight(0))),
+                 36);
         QVERIFY(t1->rowViewportPosition(36) + t1->rowHeight(36) <= t1->viewport()->height());
         for (int r : {0, 17, 36})
-            QCOMPARE(t1->viewport()->mapTo(window.get(), t1->visualRect(t1->model()->index(r, 0)).topLeft()).y(),
-                     t2->viewport()->mapTo(window.get(), t2->visualRect(t2->model()->index(r, 0)).topLeft()).y());
+            QCOMPARE(t1->viewport()
+                         ->mapTo(window.get(), t1->visualRect(t1->model()->index(r, 0)).topLeft())
+                         .y(),
+                     t2->viewport()
+                         ->mapTo(window.get(), t2->visualRect(t2->model()->index(r, 0)).topLeft())
+                         .y());
         // The spin log shows rows 0 to 24 whole, and no more, before it scrolls.
         QVERIFY(t3->rowViewportPosition(24) + t3->rowHeight(24) <= t3->viewport()->height());
         QVERIFY(t3->rowViewportPosition(25) + t3->rowHeight(25) > t3->viewport()->height());
@@ -202,13 +219,16 @@ private slots:
         // The log follows its newest row: row 26 written, rows 2 to 26 shown.
         auto* log = child<QTableView>("tabelle3");
         QCOMPARE(log->rowAt(0), 2);
-        QCOMPARE(log->model()->index(26, 0).data().toString(), QString::fromStdString(f.tabelle3.textAt(26, 0)));
+        QCOMPARE(log->model()->index(26, 0).data().toString(),
+                 QString::fromStdString(f.tabelle3.textAt(26, 0)));
         QVERIFY(!log->model()->index(26, 0).data().toString().isEmpty());
         // Candidate cells show blue once the next triple has begun.
         start->click();
         const int group = f.state.aktsechser;
         auto* grid = child<QTableView>("tabelle1");
-        QCOMPARE(grid->model()->index(6 * group, 3).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(0, 0, 192));
+        QCOMPARE(
+            grid->model()->index(6 * group, 3).data(Qt::BackgroundRole).value<QBrush>().color(),
+            QColor(0, 0, 192));
         const QByteArray out = qgetenv("RAVELIN_TEST_OUTPUT");
         if (!out.isEmpty())
             QVERIFY(window->grab().save(QString::fromLocal8Bit(out) + "/window-run.png"));

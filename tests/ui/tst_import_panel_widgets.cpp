@@ -31,7 +31,10 @@ private:
     QString previousFolder;
     std::unique_ptr<Form1> window;
 
-    template <typename T> T* child(const char* name) { return window->findChild<T*>(QString::fromLatin1(name)); }
+    template <typename T> T* child(const char* name)
+    {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
 
     void write(const QString& name, const std::string& content)
     {
@@ -50,8 +53,9 @@ private slots:
     {
         QVERIFY(folder.isValid());
         QDir(folder.path()).mkdir("monat");
-        write("hamburg.txt", "Spielbank Hamburg \x96 Tisch 3\r\nDatum 01.12.\r\nFranz\xf6sisches Roulette\r\n"
-                             "----\r\n17\r\n-----\r\n0\r\n32\r\n=====\r\n5\r\n");
+        write("hamburg.txt",
+              "Spielbank Hamburg \x96 Tisch 3\r\nDatum 01.12.\r\nFranz\xf6sisches Roulette\r\n"
+              "----\r\n17\r\n-----\r\n0\r\n32\r\n=====\r\n5\r\n");
         write("notiz.TXT", "keine Permanenz\r\n");
         write("bild.png", "x");
         previousFolder = QDir::currentPath();
@@ -96,8 +100,10 @@ private slots:
         QVERIFY(child<QPushButton>("okstart")->isEnabled());
         QVERIFY(!child<QPushButton>("okextern")->isEnabled());
         QVERIFY(child<QPushButton>("okabbrechen")->isEnabled());
-        QCOMPARE(child<QLabel>("text")->text(),
-                 QString::fromUtf8("Spielbank Hamburg \u2013 Tisch 3\nDatum 01.12.\nFranz\u00f6sisches Roulette"));
+        QCOMPARE(
+            child<QLabel>("text")->text(),
+            QString::fromUtf8(
+                "Spielbank Hamburg \u2013 Tisch 3\nDatum 01.12.\nFranz\u00f6sisches Roulette"));
         QCOMPARE(window->model().state.importmodus, 1);
     }
 
@@ -114,10 +120,12 @@ private slots:
         QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(window->model().Dir1.path(), QDir(folder.path()).canonicalPath().toStdString());
         QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(QString::fromStdString(window->model().Dir1.path()), QDir(folder.path()).canonicalPath() + "/monat");
+        QCOMPARE(QString::fromStdString(window->model().Dir1.path()),
+                 QDir(folder.path()).canonicalPath() + "/monat");
         QCOMPARE(child<QListWidget>("File1")->count(), 0);
         // A click into the empty list leaves OK disabled.
-        QTest::mouseClick(child<QListWidget>("File1")->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(child<QListWidget>("File1")->viewport(), Qt::LeftButton, {},
+                          QPoint(10, 10));
         QVERIFY(!child<QPushButton>("okexternok")->isEnabled());
 
         child<QPushButton>("okexternabbruch")->click();

@@ -25,11 +25,11 @@
 #include <functional>
 
 using namespace ravelin;
+using ravelin::testing::answerBoxRaisedBy;
 using ravelin::testing::ForwardingConfirmation;
 using ravelin::testing::MemoryFileSystem;
-using ravelin::testing::SeenBox;
-using ravelin::testing::answerBoxRaisedBy;
 using ravelin::testing::ScriptedSpins;
+using ravelin::testing::SeenBox;
 
 namespace {
 
@@ -48,8 +48,8 @@ QTextCharFormat formatOf(QTextDocument* doc, const QString& piece)
 
 std::string shippedInfoText()
 {
-    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "src" /
-                      "info" / "info_ravelin.txt";
+    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
+                      "src" / "info" / "info_ravelin.txt";
     QFile file(QString::fromStdString(path.string()));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -95,9 +95,10 @@ private slots:
 
     void theViewerShowsTheFormattedText()
     {
-        files.files[infoPath] = "{\\rtf1{\\fonttbl{\\f0 MS Sans Serif;}{\\f1 Courier New;}}"
-                                "{\\colortbl;\\red0\\green0\\blue192;}"
-                                "Normal {\\b Fett} {\\i Kursiv}\\par\\cf1 Blau\\cf0\\par{\\f1 K\\'e4se}\\par}";
+        files.files[infoPath] =
+            "{\\rtf1{\\fonttbl{\\f0 MS Sans Serif;}{\\f1 Courier New;}}"
+            "{\\colortbl;\\red0\\green0\\blue192;}"
+            "Normal {\\b Fett} {\\i Kursiv}\\par\\cf1 Blau\\cf0\\par{\\f1 K\\'e4se}\\par}";
         QVERIFY(!viewer()->isVisible());
         QTest::mouseClick(button("okinfo"), Qt::LeftButton);
 
@@ -110,9 +111,11 @@ private slots:
         QVERIFY(formatOf(doc, "Kursiv").fontItalic());
         QVERIFY(!formatOf(doc, "Fett").fontItalic());
         QCOMPARE(formatOf(doc, "Blau").foreground().color(), QColor(0, 0, 192));
-        QCOMPARE(formatOf(doc, "Normal").fontFamilies().toStringList().value(0), QString("Liberation Sans"));
-        QCOMPARE(formatOf(doc, QString::fromUtf8("K\u00e4se")).fontFamilies().toStringList().value(0),
-                 QString("Liberation Mono"));
+        QCOMPARE(formatOf(doc, "Normal").fontFamilies().toStringList().value(0),
+                 QString("Liberation Sans"));
+        QCOMPARE(
+            formatOf(doc, QString::fromUtf8("K\u00e4se")).fontFamilies().toStringList().value(0),
+            QString("Liberation Mono"));
 
         QTest::mouseClick(button("okinfo"), Qt::LeftButton);
         QVERIFY(!viewer()->isVisible());
@@ -123,7 +126,8 @@ private slots:
     void theViewerLiesOverTheMiddleColumn()
     {
         QTest::mouseClick(button("okinfo"), Qt::LeftButton);
-        QCOMPARE(viewer()->toPlainText(), QString("Problem:\nKann die Datei Info_Ravelin.txt nicht finden."));
+        QCOMPARE(viewer()->toPlainText(),
+                 QString("Problem:\nKann die Datei Info_Ravelin.txt nicht finden."));
         QCOMPARE(viewer()->document()->blockCount(), 2);
         QCOMPARE(viewer()->geometry(), QRect(224, 16, 227, 401));
 
@@ -136,7 +140,8 @@ private slots:
 
     void theQuestionIsExact()
     {
-        const SeenBox seen = pressEnde([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+        const SeenBox seen =
+            pressEnde([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
         QVERIFY(seen.shown);
         QCOMPARE(seen.text, QString("Soll das Programm beendet werden ?     "));
         QCOMPARE(seen.title, QString(" Beenden"));

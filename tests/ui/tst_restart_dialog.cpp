@@ -15,11 +15,11 @@
 #include <functional>
 
 using namespace ravelin;
+using ravelin::testing::answerBoxRaisedBy;
 using ravelin::testing::ForwardingConfirmation;
 using ravelin::testing::MemoryFileSystem;
-using ravelin::testing::SeenBox;
-using ravelin::testing::answerBoxRaisedBy;
 using ravelin::testing::ScriptedSpins;
+using ravelin::testing::SeenBox;
 
 class RestartDialogTest : public QObject {
     Q_OBJECT
@@ -91,7 +91,8 @@ private slots:
 
     void theQuestionIsExact()
     {
-        const SeenBox seen = pressAbbruch([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+        const SeenBox seen =
+            pressAbbruch([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
         QVERIFY(seen.shown);
         QCOMPARE(seen.text, QString::fromUtf8("Abbruch bitte best\u00e4tigen !     "));
         QCOMPARE(seen.title, QString(" Abbruch"));
@@ -102,13 +103,15 @@ private slots:
 
     void noLeavesTheRunAsItWas()
     {
-        QVERIFY(pressAbbruch([](QMessageBox* box) { box->button(QMessageBox::No)->click(); }).shown);
+        QVERIFY(
+            pressAbbruch([](QMessageBox* box) { box->button(QMessageBox::No)->click(); }).shown);
         expectRunUntouched();
     }
 
     void yesRestarts()
     {
-        QVERIFY(pressAbbruch([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }).shown);
+        QVERIFY(
+            pressAbbruch([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }).shown);
         expectRestarted();
     }
 

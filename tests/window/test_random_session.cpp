@@ -155,8 +155,8 @@ std::string spinItem(Random& r)
 
 std::string permanenceFile(Random& r)
 {
-    std::string f = "Spielbank Hamburg\r\nTisch " + std::to_string(r.below(9)) +
-                    "\r\nM\xE4rz 2003\r\nZahl\r\n";
+    std::string f =
+        "Spielbank Hamburg\r\nTisch " + std::to_string(r.below(9)) + "\r\nM\xE4rz 2003\r\nZahl\r\n";
     const int kind = r.below(100);
     if (kind < 8) // header only
         return f;
@@ -184,8 +184,24 @@ std::string permanenceFile(Random& r)
 // --- What the test keeps beside the window --------------------------------
 
 enum class Kind {
-    Start, Mode, TypeCount, KeyCount, TypeHalt, KeyHalt, Mark, ResetMarks, Rearm, Abort,
-    OpenPanel, ChooseFile, ChooseDrive, OpenFolder, ImportOk, PanelCancel, Info, Exit
+    Start,
+    Mode,
+    TypeCount,
+    KeyCount,
+    TypeHalt,
+    KeyHalt,
+    Mark,
+    ResetMarks,
+    Rearm,
+    Abort,
+    OpenPanel,
+    ChooseFile,
+    ChooseDrive,
+    OpenFolder,
+    ImportOk,
+    PanelCancel,
+    Info,
+    Exit
 };
 
 struct Action {
@@ -203,24 +219,60 @@ std::string describe(const Action& x)
 {
     std::ostringstream o;
     switch (x.kind) {
-    case Kind::Start: o << "Start"; break;
-    case Kind::Mode: o << "mode " << x.a; break;
-    case Kind::TypeCount: o << "textanzahl := \"" << x.text.substr(0, 40) << "\""; break;
-    case Kind::KeyCount: o << "key in textanzahl -> \"" << x.text.substr(0, 40) << "\""; break;
-    case Kind::TypeHalt: o << "haltbei := \"" << x.text.substr(0, 40) << "\""; break;
-    case Kind::KeyHalt: o << "key in haltbei -> \"" << x.text.substr(0, 40) << "\""; break;
-    case Kind::Mark: o << "click tabelle1 (" << x.a << ", " << x.b << ")"; break;
-    case Kind::ResetMarks: o << "okresetl"; break;
-    case Kind::Rearm: o << "Command1"; break;
-    case Kind::Abort: o << "Abbruch, answer " << (x.a ? "Yes" : "No"); break;
-    case Kind::OpenPanel: o << "Import"; break;
-    case Kind::ChooseFile: o << "click File1 " << x.a; break;
-    case Kind::ChooseDrive: o << "Drive1 " << x.a; break;
-    case Kind::OpenFolder: o << "Dir1 entry " << x.a; break;
-    case Kind::ImportOk: o << "OK on a file of " << x.text.size() << " bytes"; break;
-    case Kind::PanelCancel: o << "Abbr."; break;
-    case Kind::Info: o << "Info"; break;
-    case Kind::Exit: o << "Ende, answer No"; break;
+    case Kind::Start:
+        o << "Start";
+        break;
+    case Kind::Mode:
+        o << "mode " << x.a;
+        break;
+    case Kind::TypeCount:
+        o << "textanzahl := \"" << x.text.substr(0, 40) << "\"";
+        break;
+    case Kind::KeyCount:
+        o << "key in textanzahl -> \"" << x.text.substr(0, 40) << "\"";
+        break;
+    case Kind::TypeHalt:
+        o << "haltbei := \"" << x.text.substr(0, 40) << "\"";
+        break;
+    case Kind::KeyHalt:
+        o << "key in haltbei -> \"" << x.text.substr(0, 40) << "\"";
+        break;
+    case Kind::Mark:
+        o << "click tabelle1 (" << x.a << ", " << x.b << ")";
+        break;
+    case Kind::ResetMarks:
+        o << "okresetl";
+        break;
+    case Kind::Rearm:
+        o << "Command1";
+        break;
+    case Kind::Abort:
+        o << "Abbruch, answer " << (x.a ? "Yes" : "No");
+        break;
+    case Kind::OpenPanel:
+        o << "Import";
+        break;
+    case Kind::ChooseFile:
+        o << "click File1 " << x.a;
+        break;
+    case Kind::ChooseDrive:
+        o << "Drive1 " << x.a;
+        break;
+    case Kind::OpenFolder:
+        o << "Dir1 entry " << x.a;
+        break;
+    case Kind::ImportOk:
+        o << "OK on a file of " << x.text.size() << " bytes";
+        break;
+    case Kind::PanelCancel:
+        o << "Abbr.";
+        break;
+    case Kind::Info:
+        o << "Info";
+        break;
+    case Kind::Exit:
+        o << "Ende, answer No";
+        break;
     }
     return o.str();
 }
@@ -249,8 +301,8 @@ struct ImportSnapshot {
 
 ImportSnapshot importSnapshot(const FormModel& f)
 {
-    return {f.text.caption(),   f.textanzahl.text(), f.Label15.caption(),   f.state.importmodus,
-            f.state.importanzahl, f.state.wurfanzahl, f.state.permanenz,    f.Frame1.visible(),
+    return {f.text.caption(),     f.textanzahl.text(),     f.Label15.caption(), f.state.importmodus,
+            f.state.importanzahl, f.state.wurfanzahl,      f.state.permanenz,   f.Frame1.visible(),
             f.okextern.enabled(), f.okabbrechen.enabled(), f.okstart.enabled()};
 }
 
@@ -330,7 +382,9 @@ public:
         case Kind::ChooseFile:
             if (!panel)
                 return false;
-            x.a = f_.File1.files().empty() ? 0 : random_.below(static_cast<int>(f_.File1.files().size()));
+            x.a = f_.File1.files().empty()
+                      ? 0
+                      : random_.below(static_cast<int>(f_.File1.files().size()));
             controller_.file1Click(x.a);
             return true;
         case Kind::ChooseDrive:
@@ -449,10 +503,13 @@ public:
             pending_.push_back(Action(Kind::TypeCount, 0, 0, count));
         }
         const int m = random_.below(10);
-        pending_.push_back(Action(Kind::Mode, m < 4 ? runmode::rotation37 : m < 6 ? runmode::einzelschritt
-                                              : m < 8 ? runmode::durchlauf : runmode::haltBeiWurf));
+        pending_.push_back(Action(Kind::Mode, m < 4   ? runmode::rotation37
+                                              : m < 6 ? runmode::einzelschritt
+                                              : m < 8 ? runmode::durchlauf
+                                                      : runmode::haltBeiWurf));
         if (m >= 8)
-            pending_.push_back(Action(Kind::TypeHalt, 0, 0, std::to_string(random_.between(1, 20000))));
+            pending_.push_back(
+                Action(Kind::TypeHalt, 0, 0, std::to_string(random_.between(1, 20000))));
     }
 
     Action fiddle()
@@ -604,7 +661,8 @@ std::string Session::check(const Action& x, const Before& before)
         if (flag != 0 && flag != 1)
             why << "flag " << flag << "; ";
     if (s.rotzaehler < 0 || s.rotzaehler > 38 || s.rotationen < 0 || s.rotwurf < 0)
-        why << "rotation counters " << s.rotzaehler << "/" << s.rotationen << "/" << s.rotwurf << "; ";
+        why << "rotation counters " << s.rotzaehler << "/" << s.rotationen << "/" << s.rotwurf
+            << "; ";
     // Everything that indexes a board table, a grid row or the permanence.
     if (s.wurfzahl < 0 || s.wurfzahl > 36 || s.aktsechser < 0 || s.aktsechser > 6 ||
         s.aktkolonne < 0 || s.aktkolonne > 3 || s.aktfarbe < 0 || s.aktfarbe > 2 || s.zahl < 0 ||
@@ -622,7 +680,8 @@ std::string Session::check(const Action& x, const Before& before)
         if (!cell.empty() && !isMarked(f_, n))
             why << "tabelle2 row " << n << " \"" << cell << "\" unmarked; ";
         if (readNumber(cell) > s.wurfnummer)
-            why << "tabelle2 row " << n << " \"" << cell << "\" beyond spin " << s.wurfnummer << "; ";
+            why << "tabelle2 row " << n << " \"" << cell << "\" beyond spin " << s.wurfnummer
+                << "; ";
     }
 
     // The counts add up to the composed numbers since the last clear: a
@@ -675,7 +734,8 @@ std::string Session::check(const Action& x, const Before& before)
     if (!f_.haltbei.text().empty() && !(readNumber(f_.haltbei.text()) > 0))
         why << "haltbei keeps \"" << f_.haltbei.text() << "\"; ";
     if (f_.haltbei.enabled() != f_.Option1.isSelected(runmode::haltBeiWurf))
-        why << "haltbei enabled " << f_.haltbei.enabled() << " in mode " << f_.Option1.selected() << "; ";
+        why << "haltbei enabled " << f_.haltbei.enabled() << " in mode " << f_.Option1.selected()
+            << "; ";
     if (!f_.haltbei.enabled() && !f_.haltbei.text().empty())
         why << "disabled haltbei shows \"" << f_.haltbei.text() << "\"; ";
     if (x.kind == Kind::Mode && f_.Option1.isSelected(runmode::rotation37) &&
@@ -694,29 +754,31 @@ std::string Session::check(const Action& x, const Before& before)
         ++reach.runEnds;
         startAllowed_ = false;
         const std::string& text = f_.text.caption();
-        if (text.size() < endLine.size() || text.compare(text.size() - endLine.size(), endLine.size(), endLine) != 0)
+        if (text.size() < endLine.size() ||
+            text.compare(text.size() - endLine.size(), endLine.size(), endLine) != 0)
             why << "run ended without the end line; ";
         if (f_.okstart.caption() != "Start" || f_.okstart.backColour() != colour::startGreen)
-            why << "Start at the end \"" << f_.okstart.caption() << "\" " << f_.okstart.backColour() << "; ";
+            why << "Start at the end \"" << f_.okstart.caption() << "\" " << f_.okstart.backColour()
+                << "; ";
     }
     if (f_.okstart.enabled() && !startAllowed_)
         why << "Start enabled without a positive count since the run ended; ";
 
     // An import either takes the file whole or changes nothing.
     if (x.kind == Kind::ImportOk) {
-        const std::optional<Permanence> read =
-            unreadable_ ? std::nullopt : readPermanence(x.text);
+        const std::optional<Permanence> read = unreadable_ ? std::nullopt : readPermanence(x.text);
         ++(read ? reach.importsTaken : reach.importsRefused);
         if (!read) {
             if (importSnapshot(f_) != before.import)
                 why << "a refused import changed the window; ";
         } else {
             const std::size_t n = read->spins.size();
-            if (s.importmodus != 1 || s.permanenz.size() != n + 21 || s.importanzahl != static_cast<double>(n) ||
-                f_.Frame1.visible() || f_.okextern.enabled() || !f_.okabbrechen.enabled() ||
+            if (s.importmodus != 1 || s.permanenz.size() != n + 21 ||
+                s.importanzahl != static_cast<double>(n) || f_.Frame1.visible() ||
+                f_.okextern.enabled() || !f_.okabbrechen.enabled() ||
                 f_.textanzahl.text() != (n > 0 ? std::to_string(n) : std::string()))
-                why << "import of " << n << " spins left " << s.permanenz.size() << " slots, textanzahl \""
-                    << f_.textanzahl.text() << "\"; ";
+                why << "import of " << n << " spins left " << s.permanenz.size()
+                    << " slots, textanzahl \"" << f_.textanzahl.text() << "\"; ";
             else
                 for (std::size_t i = 0; i < s.permanenz.size(); ++i) {
                     const double expected = i >= 1 && i <= n ? read->spins[i - 1] : 0.0;
@@ -730,7 +792,8 @@ std::string Session::check(const Action& x, const Before& before)
 
 TEST(RandomSessionTest, EveryActionKeepsTheWindowSound)
 {
-    const auto seed = static_cast<std::uint64_t>(fromEnvironment("RAVELIN_RANDOM_SEED", defaultSeed));
+    const auto seed =
+        static_cast<std::uint64_t>(fromEnvironment("RAVELIN_RANDOM_SEED", defaultSeed));
     const long wanted = fromEnvironment("RAVELIN_RANDOM_ACTIONS", defaultActions);
     Session session(seed);
 
@@ -745,17 +808,18 @@ TEST(RandomSessionTest, EveryActionKeepsTheWindowSound)
             continue;
         const std::string wrong = session.check(x, before);
         if (!wrong.empty()) {
-            FAIL() << "seed " << seed << ", action " << executed << " (" << describe(x) << "): " << wrong
-                   << "\nreplay: RAVELIN_RANDOM_SEED=" << seed << " RAVELIN_RANDOM_ACTIONS=" << executed + 1;
+            FAIL() << "seed " << seed << ", action " << executed << " (" << describe(x)
+                   << "): " << wrong << "\nreplay: RAVELIN_RANDOM_SEED=" << seed
+                   << " RAVELIN_RANDOM_ACTIONS=" << executed + 1;
         }
         ++perKind[static_cast<std::size_t>(x.kind)];
         ++executed;
     }
     EXPECT_EQ(executed, wanted) << "the window offered too few actions";
     static const char* const names[] = {
-        "Start", "mode", "count typed", "count keyed", "halt typed", "halt keyed", "mark",
-        "okresetl", "Command1", "Abbruch", "Import", "File1", "Drive1", "Dir1", "OK", "Abbr.",
-        "Info", "Ende"};
+        "Start",  "mode",     "count typed", "count keyed", "halt typed", "halt keyed",
+        "mark",   "okresetl", "Command1",    "Abbruch",     "Import",     "File1",
+        "Drive1", "Dir1",     "OK",          "Abbr.",       "Info",       "Ende"};
     std::printf("seed %llu, %ld actions:\n", static_cast<unsigned long long>(seed), executed);
     for (std::size_t k = 0; k < perKind.size(); ++k)
         std::printf("  %-12s %7ld\n", names[k], perKind[k]);

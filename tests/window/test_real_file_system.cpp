@@ -47,7 +47,8 @@ const std::string desktop = "proc /proc proc rw,nosuid 0 0\n"
 INSTANTIATE_TEST_SUITE_P(
     Tables, BrowsableMountsTest,
     ::testing::Values(
-        MountCase{"Desktop", desktop,
+        MountCase{"Desktop",
+                  desktop,
                   {"/", "/boot/efi", "/home", "/media/anna/USB Stick", "/mnt/nas", "/mnt/share",
                    "/run/media/anna/CD\tDisc"}},
         // In a container the root is an overlay; its own layers are no drives.
@@ -61,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "/dev/vda1 /data ext4 rw 0 0\n",
                   {"/", "/data"}},
         MountCase{"EmptyTable", "", {"/"}},
-        MountCase{"BrokenLines", "garbage\n\n/dev/sdb1\n/dev/sdc1 /mnt/x ext4 rw 0 0", {"/", "/mnt/x"}},
+        MountCase{
+            "BrokenLines", "garbage\n\n/dev/sdb1\n/dev/sdc1 /mnt/x ext4 rw 0 0", {"/", "/mnt/x"}},
         MountCase{"EscapedBackslash", "/dev/sdb1 /mnt/a\\134b ext4 rw 0 0\n", {"/", "/mnt/a\\b"}},
         MountCase{"LoneBackslashStays", "/dev/sdb1 /mnt/a\\9 ext4 rw 0 0\n", {"/", "/mnt/a\\9"}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -108,7 +110,8 @@ TEST_F(RealFolderListingTest, SortsFoldersAndFilesApart)
 TEST_F(RealFolderListingTest, WhatIsNoFolderCannotBeRead)
 {
     RealFileSystem real;
-    for (const fs::path& path : {root_ / "z.txt", root_ / "gone", root_ / "broken.txt", fs::path()}) {
+    for (const fs::path& path :
+         {root_ / "z.txt", root_ / "gone", root_ / "broken.txt", fs::path()}) {
         const FileSystem::FolderListing listing = real.listFolder(path.string());
         EXPECT_FALSE(listing.readable) << path;
         EXPECT_TRUE(listing.folders.empty() && listing.files.empty()) << path;

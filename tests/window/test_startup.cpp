@@ -83,8 +83,8 @@ TEST(StartUpTest, ControlsInTheirStartState)
     EXPECT_EQ(f.okinfo.caption(), "Info");
     EXPECT_EQ(f.Option1.selected(), 0);
     EXPECT_EQ(f.textanzahl.text(), "");
-    for (const Label* box : {&f.lakut, &f.Lreal, &f.lzahl, &f.Lrotat, &f.Label11, &f.Label13,
-                             &f.Label14, &f.Label15})
+    for (const Label* box :
+         {&f.lakut, &f.Lreal, &f.lzahl, &f.Lrotat, &f.Label11, &f.Label13, &f.Label14, &f.Label15})
         EXPECT_EQ(box->caption(), "") << box->name();
     EXPECT_EQ(f.state.vorzahl, 200);
     EXPECT_EQ(f.board.kombizahl[6][3][2], 36);
