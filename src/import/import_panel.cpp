@@ -48,7 +48,7 @@ void ImportPanel::initialise()
             drives.push_back(drive);
     }
     if (drives.empty())
-        drives.push_back("/");
+        drives.emplace_back("/");
 
     std::string current = withoutTrailingSeparator(files_.currentFolder());
     if (!current.starts_with('/'))

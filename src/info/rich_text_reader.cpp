@@ -455,9 +455,9 @@ private:
     {
         if (atSemicolon || colourGiven_) {
             if (colourGiven_)
-                colours_.push_back(rgb(red_, green_, blue_));
+                colours_.emplace_back(rgb(red_, green_, blue_));
             else
-                colours_.push_back(std::nullopt);
+                colours_.emplace_back(std::nullopt);
         }
         resetColour();
     }

@@ -10,7 +10,7 @@ namespace ravelin {
 char32_t windows1252ToUnicode(unsigned char byte);
 
 // Appends one code point as UTF-8.
-void appendUtf8(std::string& out, char32_t codePoint);
+void appendUtf8(std::string& out, char32_t cp);
 
 // Decodes a whole text of the code page into UTF-8.
 std::string windows1252ToUtf8(std::string_view bytes);
