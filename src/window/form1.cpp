@@ -112,10 +112,12 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     static constexpr int indentPerLevel = 8;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
     {
         QStyleOptionViewItem shifted(option);
-        shifted.rect.setLeft(option.rect.left() + index.data(Qt::UserRole).toInt() * indentPerLevel);
+        shifted.rect.setLeft(option.rect.left() +
+                             index.data(Qt::UserRole).toInt() * indentPerLevel);
         QStyledItemDelegate::paint(painter, shifted, index);
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -136,7 +138,8 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        option->state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
+        option->state &=
+            ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
     }
 };
 
@@ -148,7 +151,10 @@ struct Form1::OwnPlatform {
     std::unique_ptr<MessageBoxConfirmation> confirmation;
 };
 
-Form1::Form1(QWidget* parent) : Form1(std::make_unique<OwnPlatform>(), nullptr, nullptr, nullptr, parent) {}
+Form1::Form1(QWidget* parent)
+    : Form1(std::make_unique<OwnPlatform>(), nullptr, nullptr, nullptr, parent)
+{
+}
 
 Form1::Form1(SpinSource& spins, Confirmation& confirmation, FileSystem& files, QWidget* parent)
     : Form1(nullptr, &spins, &confirmation, &files, parent)
@@ -194,10 +200,7 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
     textanzahl_->setFocus();
 }
 
-Form1::~Form1()
-{
-    model().repaintNow = nullptr;
-}
+Form1::~Form1() { model().repaintNow = nullptr; }
 
 void Form1::buildWidgets()
 {
@@ -207,7 +210,8 @@ void Form1::buildWidgets()
     shape1_ = new QFrame(this);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->setGeometry(place(6960, 240, 2055, 6615));
-    shape1_->setStyleSheet(QStringLiteral("#Shape1 { border: 1px solid rgb(0, 0, 192); background: transparent; }"));
+    shape1_->setStyleSheet(
+        QStringLiteral("#Shape1 { border: 1px solid rgb(0, 0, 192); background: transparent; }"));
 
     auto addLabel = [&](Label& label, QWidget* parent, QRect geometry, const QFont& font,
                         const QColor& textColour, Qt::Alignment alignment, bool border) {
@@ -237,7 +241,8 @@ void Form1::buildWidgets()
         const int needHeight = metrics.height();
         QRect fitted = geometry;
         if (needWidth > fitted.width())
-            fitted.adjust(-(needWidth - fitted.width()) / 2, 0, (needWidth - fitted.width() + 1) / 2, 0);
+            fitted.adjust(-(needWidth - fitted.width()) / 2, 0,
+                          (needWidth - fitted.width() + 1) / 2, 0);
         if (needHeight > fitted.height())
             fitted.setHeight(needHeight);
         widget->setGeometry(fitted);
@@ -298,8 +303,9 @@ void Form1::buildWidgets()
         tabelle2_->setPalette(palette);
     }
     addButton(f.okresetl, this, place(450, 6615, 375, 285), sansFont(8.25, false));
-    for (auto [label, left, width] : {std::tuple{&f.Label11, 945, 510}, std::tuple{&f.Label13, 1530, 585},
-                                      std::tuple{&f.Label14, 2160, 540}})
+    for (auto [label, left, width] :
+         {std::tuple{&f.Label11, 945, 510}, std::tuple{&f.Label13, 1530, 585},
+          std::tuple{&f.Label14, 2160, 540}})
         addLabel(*label, this, place(left, 6615, width, 195), terminalFont(9, false), Qt::black,
                  Qt::AlignCenter, true);
     addButton(f.Command1, this, place(2835, 6615, 330, 285), sansFont(8.25, false));
@@ -310,8 +316,8 @@ void Form1::buildWidgets()
     addHeading(f.Label4, this, place(3930, 1245, 540, 255), Qt::AlignLeft | Qt::AlignTop);
     addHeading(f.Label3, this, place(4710, 1245, 780, 255), Qt::AlignHCenter | Qt::AlignTop);
     addHeading(f.Label5, this, place(5610, 1245, 540, 255), Qt::AlignLeft | Qt::AlignTop);
-    lakutWidget_ = addLabel(f.lakut, this, place(3720, 1500, 855, 375), sansFont(12, true), Qt::black,
-                            Qt::AlignCenter, true);
+    lakutWidget_ = addLabel(f.lakut, this, place(3720, 1500, 855, 375), sansFont(12, true),
+                            Qt::black, Qt::AlignCenter, true);
     addLabel(f.Lreal, this, place(5400, 1500, 855, 375), sansFont(12, true), Qt::black,
              Qt::AlignCenter, true);
     std::tie(tabelle3_, grid3_) = addGrid(f.tabelle3, place(3720, 2010, 2625, 4170), true);
@@ -422,7 +428,8 @@ void Form1::connectEvents()
 {
     FormController& c = controller();
     auto onClick = [this](QPushButton* button, void (FormController::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { route([this, handler] { (controller().*handler)(); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { route([this, handler] { (controller().*handler)(); }); });
     };
     for (auto& [control, widget] : buttons_) {
         const std::string& name = control->name();
@@ -447,10 +454,12 @@ void Form1::connectEvents()
     }
     (void)c;
 
-    connect(textanzahl_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { route([&] { controller().textanzahlEdited(toModel(text)); }); });
-    connect(haltbei_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { route([&] { controller().haltbeiEdited(toModel(text)); }); });
+    connect(textanzahl_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        route([&] { controller().textanzahlEdited(toModel(text)); });
+    });
+    connect(haltbei_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        route([&] { controller().haltbeiEdited(toModel(text)); });
+    });
     for (int i = 0; i < 4; ++i)
         connect(options_[i], &QRadioButton::clicked, this,
                 [this, i] { route([this, i] { controller().option1Click(i); }); });
@@ -479,7 +488,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
                 const int lastCol = model().tabelle1.cols() - 1;
                 int row = tabelle1_->rowAt(pos.y());
                 if (row < 0)
-                    row = pos.y() < 0 ? tabelle1_->rowAt(0) : std::min(lastRow, tabelle1_->rowAt(tabelle1_->viewport()->height() - 1));
+                    row = pos.y() < 0
+                              ? tabelle1_->rowAt(0)
+                              : std::min(lastRow,
+                                         tabelle1_->rowAt(tabelle1_->viewport()->height() - 1));
                 int col = tabelle1_->columnAt(pos.x());
                 if (col < 0)
                     col = pos.x() < 0 ? 0 : lastCol;
@@ -498,10 +510,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::setFocusOrder()
 {
-    const char* order[] = {"textanzahl", "Option1_0", "Option1_1", "okstart",       "Option1_2",
-                           "haltbei",    "okende",    "okextern",  "okabbrechen",   "Drive1",
+    const char* order[] = {"textanzahl", "Option1_0", "Option1_1",  "okstart",         "Option1_2",
+                           "haltbei",    "okende",    "okextern",   "okabbrechen",     "Drive1",
                            "Dir1",       "File1",     "okexternok", "okexternabbruch", "okinfo",
-                           "tabelle1",   "infotext",  "tabelle2",  "okresetl",      "Command1",
+                           "tabelle1",   "infotext",  "tabelle2",   "okresetl",        "Command1",
                            "Option1_3",  "tabelle3"};
     QWidget* previous = nullptr;
     for (const char* name : order) {
@@ -602,7 +614,8 @@ void Form1::applyLists(Control& control)
         const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
         const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
         for (const DirList::Entry& entry : f.Dir1.entries()) {
-            auto* item = new QListWidgetItem(entry.open ? open : closed, fromModel(entry.label), dir1_);
+            auto* item =
+                new QListWidgetItem(entry.open ? open : closed, fromModel(entry.label), dir1_);
             item->setData(Qt::UserRole, entry.depth);
         }
         dir1_->setCurrentRow(f.Dir1.currentIndex());
