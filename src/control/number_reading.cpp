@@ -1,6 +1,7 @@
 #include "control/number_reading.h"
 
 #include <charconv>
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -35,10 +36,37 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Most texts read are counts and spins: a few digits that end the text or
+// stand before a character that cannot go on with a number. Fifteen digits
+// at most, so that the value is exact in a double, as the general reading
+// gives it. False when the general reading is needed.
+bool readPlainDigits(std::string_view text, double& value)
+{
+    constexpr std::size_t maxDigits = 15;
+    std::uint64_t whole = 0;
+    std::size_t i = 0;
+    while (i < text.size() && i < maxDigits && isDigit(text[i])) {
+        whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        ++i;
+    }
+    if (i == 0)
+        return false;
+    if (i < text.size()) {
+        const char c = text[i];
+        if (isDigit(c) || isSkipped(c) || c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D')
+            return false;
+    }
+    value = static_cast<double>(whole);
+    return true;
+}
+
 } // namespace
 
 double readNumber(std::string_view text)
 {
+    if (double plain = 0; readPlainDigits(text, plain))
+        return plain;
+
     Cursor in(text);
     bool negative = false;
     if (in.peek() == '+' || in.peek() == '-') {

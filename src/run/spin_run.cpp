@@ -5,8 +5,11 @@
 #include "window/form_model.h"
 #include "window/platform.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace ravelin {
 
@@ -57,13 +60,11 @@ void SpinRun::okstartClick()
 void SpinRun::tripleStart()
 {
     GridModel& t1 = form_.tabelle1;
-    for (int col : {2, 3}) {
-        t1.setCol(col);
-        for (int row = 0; row <= lastNumber; ++row) {
-            t1.setRow(row);
-            t1.setCellBackColour(colour::windowBackground);
-        }
-    }
+    for (int col : {2, 3})
+        t1.fillColour(col, 0, lastNumber, colour::windowBackground);
+    // The current cell ends where walking the two columns cell by cell leaves it.
+    t1.setRow(lastNumber);
+    t1.setCol(3);
 
     form_.okabbrechen.setEnabled(true);
     form_.okextern.setEnabled(false);
@@ -104,8 +105,11 @@ void SpinRun::sixGroupPhase()
     s.aktsechser = form_.board.sechser[static_cast<std::size_t>(s.wurfzahl)];
     writeLog(1, s.wurfzahl, s.aktsechser);
 
-    for (int row = 6 * s.aktsechser - 5; row <= 6 * s.aktsechser; ++row)
-        paintCandidate(form_.tabelle1, row, 3);
+    // The group's six numbers, top to bottom; the current cell ends on the last.
+    GridModel& t1 = form_.tabelle1;
+    t1.fillColour(3, 6 * s.aktsechser - 5, 6 * s.aktsechser, colour::candidateBlue);
+    t1.setRow(6 * s.aktsechser);
+    t1.setCol(3);
     s.wurfnummer += 1;
 }
 
@@ -206,7 +210,13 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
     GridModel& log = form_.tabelle3;
     log.setRow(form_.state.kombiwurf);
     log.setCol(col);
-    log.setText(std::to_string(spin) + "/" + std::to_string(contribution));
+    // Formatted in place: the log is written four times a triple.
+    std::array<char, 16> text{};
+    char* const end = text.data() + text.size();
+    char* p = std::to_chars(text.data(), end, spin).ptr;
+    *p++ = '/';
+    p = std::to_chars(p, end, contribution).ptr;
+    log.setText(std::string_view(text.data(), static_cast<std::size_t>(p - text.data())));
 }
 
 void SpinRun::endRun()

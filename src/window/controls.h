@@ -63,7 +63,7 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string_view caption)
     {
-        if (caption_ == caption)
+        if (std::string_view(caption_) == caption) // lengths first
             return;
         caption_.assign(caption);
         touch();

@@ -53,7 +53,7 @@ void GridModel::setTextAt(int row, int col, std::string_view text)
     if (!contains(row, col))
         return;
     std::string& cell = texts_[index(row, col)];
-    if (cell == text)
+    if (std::string_view(cell) == text) // lengths first: most texts that differ differ in length
         return;
     cell.assign(text);
     markRow(row);
@@ -68,6 +68,25 @@ void GridModel::setColourAt(int row, int col, Colour colour)
         return;
     cell = colour;
     markRow(row);
+}
+
+void GridModel::fillColour(int col, int firstRow, int lastRow, Colour colour)
+{
+    if (col < 0 || col >= cols_)
+        return;
+    firstRow = std::max(firstRow, 0);
+    lastRow = std::min(lastRow, rows_ - 1);
+    if (firstRow > lastRow)
+        return;
+    // Down the column with a stride; only the cells that change mark their row.
+    Colour* cell = colours_.data() + index(firstRow, col);
+    const int stride = cols_;
+    for (int row = firstRow; row <= lastRow; ++row, cell += stride) {
+        if (*cell != colour) {
+            *cell = colour;
+            markRow(row);
+        }
+    }
 }
 
 void GridModel::setTopRow(int row)

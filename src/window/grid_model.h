@@ -38,6 +38,9 @@ public:
     Colour colourAt(int row, int col) const;
     void setTextAt(int row, int col, std::string_view text);
     void setColourAt(int row, int col, Colour colour);
+    // One background colour for the cells of a column from firstRow to
+    // lastRow, as setColourAt row by row would give it; the current cell stays.
+    void fillColour(int col, int firstRow, int lastRow, Colour colour);
 
     void setTopRow(int row);
     int topRow() const { return topRow_; }

@@ -65,5 +65,38 @@ TEST(ReadNumberLongTextTest, NeverInfiniteOrNaN)
     EXPECT_EQ(readNumber("0e99999"), 0);
 }
 
+// Texts that begin with a digit take a shorter way than texts that begin with
+// a sign or a blank; a leading "+" or blank must never change what is read.
+TEST(ReadNumberLongTextTest, DigitTextsReadAsWithSignOrBlank)
+{
+    for (const char* text : {"0",
+                             "7",
+                             "36",
+                             "30000",
+                             "12abc",
+                             "12,5",
+                             "12&H",
+                             "12%",
+                             "12\r",
+                             "1 2",
+                             "12\t3",
+                             "12\n3",
+                             "12.5",
+                             "12e2",
+                             "12E",
+                             "12d1",
+                             "12D-1",
+                             "999999999999999",
+                             "1234567890123456",
+                             "12345678901234567890",
+                             "9007199254740993",
+                             "000000000000000000001",
+                             "100000000000000.5"}) {
+        const double plain = readNumber(text);
+        EXPECT_EQ(plain, readNumber(std::string("+") + text)) << '"' << text << '"';
+        EXPECT_EQ(plain, readNumber(std::string(" ") + text)) << '"' << text << '"';
+    }
+}
+
 } // namespace
 } // namespace ravelin

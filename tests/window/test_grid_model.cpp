@@ -96,5 +96,37 @@ TEST(GridModelTest, ChangesCoverExactlyTheTouchedRows)
     EXPECT_EQ(g.topRow(), 16);
 }
 
+TEST(GridModelTest, FillColourPaintsOneColumnAndMarksOnlyChangedRows)
+{
+    GridModel g("g", 37, 4, 1);
+    g.setColourAt(5, 3, 0x00FF00);
+    g.setRow(2);
+    g.setCol(1);
+    g.takeChanges();
+
+    // Rows beyond either end are clipped; the current cell stays where it was.
+    g.fillColour(3, -4, 6, 0x00FF00);
+    for (int row = 0; row < 37; ++row) {
+        EXPECT_EQ(g.colourAt(row, 3), row <= 6 ? 0x00FF00u : 0u) << row;
+        EXPECT_EQ(g.colourAt(row, 2), 0u) << row;
+    }
+    EXPECT_EQ(g.row(), 2);
+    EXPECT_EQ(g.col(), 1);
+    auto changes = g.takeChanges();
+    EXPECT_EQ(changes.firstRow, 0);
+    EXPECT_EQ(changes.lastRow, 6);
+
+    // Already that colour: nothing changes.
+    g.fillColour(3, 4, 6, 0x00FF00);
+    EXPECT_FALSE(g.takeChanges().any());
+    g.fillColour(3, 30, 99, 0x0000FF);
+    changes = g.takeChanges();
+    EXPECT_EQ(changes.firstRow, 30);
+    EXPECT_EQ(changes.lastRow, 36);
+    g.fillColour(4, 0, 36, 0x0000FF); // no such column
+    g.fillColour(3, 9, 8, 0x0000FF);  // an empty range
+    EXPECT_FALSE(g.takeChanges().any());
+}
+
 } // namespace
 } // namespace ravelin
