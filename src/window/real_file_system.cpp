@@ -1,10 +1,13 @@
 #include "window/real_file_system.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <span>
+#include <stdexcept>
 #include <string_view>
 #include <system_error>
 
@@ -131,15 +134,29 @@ std::optional<std::string> RealFileSystem::readFile(const std::string& path)
                                                          &std::fclose);
     if (!file)
         return std::nullopt;
-    std::string content;
+    // The reported size is read in one go, one byte more to see the end; a
+    // file of the system's pseudo trees reports 0 and a file may grow while it
+    // is read, so reading goes on in blocks until it comes short.
     constexpr std::size_t block = 1 << 20;
-    std::size_t got = 0;
-    do {
-        const std::size_t old = content.size();
-        content.resize(old + block);
-        got = std::fread(content.data() + old, 1, block, file.get());
-        content.resize(old + got);
-    } while (got == block);
+    const std::uintmax_t reported = fs::file_size(path, ec);
+    std::size_t want =
+        ec || reported >= SIZE_MAX / 2 ? block : static_cast<std::size_t>(reported) + 1;
+    std::string content;
+    try {
+        for (;;) {
+            const std::size_t old = content.size();
+            content.resize(old + want);
+            const std::size_t got = std::fread(content.data() + old, 1, want, file.get());
+            content.resize(old + got);
+            if (got < want)
+                break;
+            want = block;
+        }
+    } catch (const std::bad_alloc&) {
+        return std::nullopt; // too large to hold: not readable
+    } catch (const std::length_error&) {
+        return std::nullopt;
+    }
     if (std::ferror(file.get()))
         return std::nullopt;
     return content;

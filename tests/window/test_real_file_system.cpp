@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -128,6 +129,18 @@ TEST_F(RealFolderListingTest, ReadsFilesWholeAndRefusesFolders)
     EXPECT_EQ(real.readFile((root_ / "big.txt").string()), big);
     EXPECT_EQ(real.readFile((root_ / "a-folder").string()), std::nullopt);
     EXPECT_EQ(real.readFile((root_ / "gone.txt").string()), std::nullopt);
+
+    // Sizes at the edges of the reading: nothing, and exactly one block.
+    std::ofstream(root_ / "empty.txt", std::ios::binary).flush();
+    EXPECT_EQ(real.readFile((root_ / "empty.txt").string()), std::string());
+    const std::string block(1 << 20, 'b');
+    std::ofstream(root_ / "block.txt", std::ios::binary) << block;
+    EXPECT_EQ(real.readFile((root_ / "block.txt").string()), block);
+
+    // The system's own tables report a size of 0 and must still be read whole.
+    const std::optional<std::string> status = real.readFile("/proc/self/status");
+    ASSERT_TRUE(status.has_value());
+    EXPECT_NE(status->find("VmRSS"), std::string::npos);
 }
 
 } // namespace
