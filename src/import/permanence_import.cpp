@@ -41,11 +41,11 @@ bool importPermanence(FormModel& form, FileSystem& files, const std::string& fol
 
     s.importmodus = 1;
 
-    // Slot 0 holds no spin; the spins fill slots 1 to N.
-    std::vector<double> slots;
+    // Slot 0 holds no spin; the spins fill slots 1 to N. They are moved up one
+    // slot in the reader's own list rather than copied into another.
+    std::vector<double> slots = std::move(read->spins);
     slots.reserve(n + 1 + trailingSlots);
-    slots.push_back(0);
-    slots.insert(slots.end(), read->spins.begin(), read->spins.end());
+    slots.insert(slots.begin(), 0);
     slots.resize(n + 1 + trailingSlots, 0);
     s.permanenz = std::move(slots);
 

@@ -20,7 +20,11 @@ public:
     std::string_view next();
 
 private:
-    bool endsItem(char c) const { return c == ',' || c == '\r' || c == '\n'; }
+    // Digits and letters lie above all three ends: one comparison passes them.
+    static bool endsItem(char c)
+    {
+        return static_cast<unsigned char>(c) <= ',' && (c == ',' || c == '\r' || c == '\n');
+    }
     void skipDelimiter();
 
     std::string_view bytes_;

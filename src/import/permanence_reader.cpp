@@ -49,6 +49,9 @@ std::optional<Permanence> readPermanence(std::string_view bytes)
         return std::nullopt;
     items.next();
 
+    // Most spin lines take three bytes or more ("7" and CR LF): room for that
+    // many up front, so that the list is not copied again and again as it grows.
+    permanence.spins.reserve(bytes.size() / 3 + 1);
     while (!items.atEnd()) {
         const std::string_view item = items.next();
         if (item.starts_with('-'))
