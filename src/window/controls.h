@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/colour.h"
+#include "window/same_text.h"
 
 #include <array>
 #include <functional>
@@ -63,7 +64,7 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string_view caption)
     {
-        if (std::string_view(caption_) == caption) // lengths first
+        if (sameText(caption_, caption))
             return;
         caption_.assign(caption);
         touch();

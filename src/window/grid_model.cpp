@@ -1,11 +1,12 @@
 #include "window/grid_model.h"
 
+#include "window/same_text.h"
+
 #include <algorithm>
 
 namespace ravelin {
 
 namespace {
-const std::string emptyText;
 constexpr int defaultColWidthTwips = 960;
 } // namespace
 
@@ -38,9 +39,15 @@ void GridModel::markRow(int row)
     changes_.lastRow = std::max(changes_.lastRow, row);
 }
 
-const std::string& GridModel::textAt(int row, int col) const
+std::string_view GridModel::textAt(int row, int col) const
 {
-    return contains(row, col) ? texts_[index(row, col)] : emptyText;
+    if (!contains(row, col))
+        return {};
+    const std::size_t i = index(row, col);
+    const CellText& cell = texts_[i];
+    if (cell.size == CellText::keptAside)
+        return longTexts_.at(i);
+    return {cell.chars.data(), cell.size};
 }
 
 Colour GridModel::colourAt(int row, int col) const
@@ -52,10 +59,24 @@ void GridModel::setTextAt(int row, int col, std::string_view text)
 {
     if (!contains(row, col))
         return;
-    std::string& cell = texts_[index(row, col)];
-    if (std::string_view(cell) == text) // lengths first: most texts that differ differ in length
+    const std::size_t i = index(row, col);
+    CellText& cell = texts_[i];
+    if (cell.size == CellText::keptAside) {
+        if (sameText(longTexts_.at(i), text))
+            return;
+        longTexts_.erase(i);
+    } else if (sameText({cell.chars.data(), cell.size}, text)) {
         return;
-    cell.assign(text);
+    }
+    if (text.size() <= CellText::inlineSize) {
+        // A few bytes: copied in place rather than through a library call.
+        for (std::size_t k = 0; k < text.size(); ++k)
+            cell.chars[k] = text[k];
+        cell.size = static_cast<std::uint8_t>(text.size());
+    } else {
+        longTexts_.insert_or_assign(i, std::string(text));
+        cell.size = CellText::keptAside;
+    }
     markRow(row);
 }
 
@@ -78,15 +99,24 @@ void GridModel::fillColour(int col, int firstRow, int lastRow, Colour colour)
     lastRow = std::min(lastRow, rows_ - 1);
     if (firstRow > lastRow)
         return;
-    // Down the column with a stride; only the cells that change mark their row.
-    Colour* cell = colours_.data() + index(firstRow, col);
-    const int stride = cols_;
-    for (int row = firstRow; row <= lastRow; ++row, cell += stride) {
-        if (*cell != colour) {
-            *cell = colour;
-            markRow(row);
-        }
-    }
+    // Down the column with a stride. Most cells have the colour already: find
+    // the first and the last that differ, then paint between them. The change
+    // range comes out as row-by-row marking would make it.
+    const std::ptrdiff_t stride = cols_;
+    Colour* const top = colours_.data() + index(firstRow, col);
+    const auto at = [&](int row) { return top + (row - firstRow) * stride; };
+    int first = firstRow;
+    while (first <= lastRow && *at(first) == colour)
+        ++first;
+    if (first > lastRow)
+        return;
+    int last = lastRow;
+    while (*at(last) == colour)
+        --last;
+    for (int row = first; row <= last; ++row)
+        *at(row) = colour;
+    markRow(first);
+    markRow(last);
 }
 
 void GridModel::setTopRow(int row)
@@ -137,13 +167,14 @@ void GridModel::clear()
     for (int r = 0; r < rows_; ++r) {
         for (int c = 0; c < cols_; ++c) {
             const std::size_t i = index(r, c);
-            if (!texts_[i].empty() || colours_[i] != colour::standard) {
-                texts_[i].clear();
+            if (texts_[i].size != 0 || colours_[i] != colour::standard) {
+                texts_[i].size = 0;
                 colours_[i] = colour::standard;
                 markRow(r);
             }
         }
     }
+    longTexts_.clear();
 }
 
 GridModel::Changes GridModel::takeChanges()

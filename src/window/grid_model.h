@@ -2,8 +2,11 @@
 
 #include "window/colour.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ravelin {
@@ -28,13 +31,13 @@ public:
     int row() const { return row_; }
     int col() const { return col_; }
 
-    const std::string& text() const { return textAt(row_, col_); }
+    std::string_view text() const { return textAt(row_, col_); }
     void setText(std::string_view text) { setTextAt(row_, col_, text); }
     Colour cellBackColour() const { return colourAt(row_, col_); }
     void setCellBackColour(Colour colour) { setColourAt(row_, col_, colour); }
 
     // Direct addressing, for the view and for tests; moves no current cell.
-    const std::string& textAt(int row, int col) const;
+    std::string_view textAt(int row, int col) const;
     Colour colourAt(int row, int col) const;
     void setTextAt(int row, int col, std::string_view text);
     void setColourAt(int row, int col, Colour colour);
@@ -85,7 +88,16 @@ private:
     int topRow_ = 0;
     int selEndRow_ = 0;
     int selEndCol_ = 0;
-    std::vector<std::string> texts_;
+    // A cell's text: up to 15 bytes in the cell itself, which is all a count,
+    // a spin position or a log entry takes; a longer one is kept aside.
+    struct CellText {
+        static constexpr std::size_t inlineSize = 15;
+        static constexpr std::uint8_t keptAside = 0xFF;
+        std::array<char, inlineSize> chars{};
+        std::uint8_t size = 0;
+    };
+    std::vector<CellText> texts_;
+    std::unordered_map<std::size_t, std::string> longTexts_;
     std::vector<Colour> colours_;
     std::vector<int> widths_;
     std::vector<ColumnAlignment> alignments_;

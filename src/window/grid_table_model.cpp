@@ -29,7 +29,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
     const int col = index.column();
     switch (role) {
     case Qt::DisplayRole: {
-        const std::string& text = grid_.textAt(row, col);
+        const std::string_view text = grid_.textAt(row, col);
         if (text.empty())
             return {};
         return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -16,7 +16,7 @@ bool marked(const FormModel& form, int n)
 {
     return form.tabelle1.colourAt(n, 0) == colour::lightGreen;
 }
-const std::string& green(const FormModel& form, int n) { return form.tabelle2.textAt(n, 0); }
+std::string_view green(const FormModel& form, int n) { return form.tabelle2.textAt(n, 0); }
 
 // Every row outside `expectMarked` is unmarked with an empty green cell.
 void expectOnlyMarked(const FormModel& form, const std::set<int>& expectMarked)

@@ -41,7 +41,7 @@ TEST(ExitCommandTest, NoLeavesTheRunAsItWas)
     w.controller.okstartClick();
     w.controller.okstartClick(); // the second triple is open
     const SessionState before = w.form.state;
-    const std::string log = w.form.tabelle3.textAt(1, 1);
+    const std::string log(w.form.tabelle3.textAt(1, 1));
 
     w.confirmation.answers = {false};
     w.controller.okendeClick();

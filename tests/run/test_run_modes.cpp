@@ -31,8 +31,8 @@ int countsInGrid(const FormModel& f)
 {
     int sum = 0;
     for (int n = 1; n <= 36; ++n) {
-        const std::string& t = f.tabelle1.textAt(n, 1);
-        sum += t.empty() ? 0 : std::stoi(t);
+        const std::string_view t = f.tabelle1.textAt(n, 1);
+        sum += t.empty() ? 0 : std::stoi(std::string(t));
     }
     return sum;
 }

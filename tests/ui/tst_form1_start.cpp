@@ -220,7 +220,7 @@ private slots:
         auto* log = child<QTableView>("tabelle3");
         QCOMPARE(log->rowAt(0), 2);
         QCOMPARE(log->model()->index(26, 0).data().toString(),
-                 QString::fromStdString(f.tabelle3.textAt(26, 0)));
+                 QString::fromStdString(std::string(f.tabelle3.textAt(26, 0))));
         QVERIFY(!log->model()->index(26, 0).data().toString().isEmpty());
         // Candidate cells show blue once the next triple has begun.
         start->click();

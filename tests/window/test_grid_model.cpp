@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace ravelin {
 namespace {
 
@@ -126,6 +128,40 @@ TEST(GridModelTest, FillColourPaintsOneColumnAndMarksOnlyChangedRows)
     g.fillColour(4, 0, 36, 0x0000FF); // no such column
     g.fillColour(3, 9, 8, 0x0000FF);  // an empty range
     EXPECT_FALSE(g.takeChanges().any());
+}
+
+// Short texts live in the cell, longer ones elsewhere: switching between the
+// two, at the boundary and across clear(), must never show a stale text.
+TEST(GridModelTest, TextsOfAnyLengthReadBackAcrossRewritesAndClear)
+{
+    const std::string fifteen(15, 'x');
+    const std::string sixteen = "Durchlauf: 16 B.";
+    const std::string paragraph(300, 'q');
+    struct Step {
+        const char* what;
+        std::string text;
+    };
+    const Step steps[] = {
+        {"short", "2/1"},          {"long after short", paragraph},
+        {"short after long", "7"}, {"inline boundary", fifteen},
+        {"one past it", sixteen},  {"empty after long", ""},
+        {"long again", sixteen},   {"same long again", sixteen},
+    };
+    GridModel g("g", 3, 2, 1);
+    g.setTextAt(0, 0, paragraph); // a neighbour that must stay untouched
+    for (const Step& step : steps) {
+        g.takeChanges();
+        const std::string before(g.textAt(2, 1));
+        g.setTextAt(2, 1, step.text);
+        EXPECT_EQ(g.textAt(2, 1), step.text) << step.what;
+        EXPECT_EQ(g.textAt(0, 0), paragraph) << step.what;
+        EXPECT_EQ(g.takeChanges().any(), before != step.text) << step.what;
+    }
+    g.clear();
+    EXPECT_EQ(g.textAt(2, 1), "");
+    EXPECT_EQ(g.textAt(0, 0), "");
+    g.setTextAt(0, 0, sixteen);
+    EXPECT_EQ(g.textAt(0, 0), sixteen);
 }
 
 } // namespace

@@ -676,7 +676,7 @@ std::string Session::check(const Action& x, const Before& before)
 
     // First appearances belong to marked numbers, and lie within the run.
     for (int n = 0; n <= 36; ++n) {
-        const std::string& cell = f_.tabelle2.textAt(n, 0);
+        const std::string_view cell = f_.tabelle2.textAt(n, 0);
         if (!cell.empty() && !isMarked(f_, n))
             why << "tabelle2 row " << n << " \"" << cell << "\" unmarked; ";
         if (readNumber(cell) > s.wurfnummer)
