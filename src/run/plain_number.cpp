@@ -1,6 +1,5 @@
 #include "run/plain_number.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -10,27 +9,32 @@ namespace {
 constexpr double wholeLimit = 9007199254740992.0; // 2^53
 } // namespace
 
-std::string plainNumber(double value)
+PlainNumber::PlainNumber(double value)
 {
-    if (!std::isfinite(value))
-        return "0";
-    const double rounded = std::nearbyint(value);
+    char* const begin = digits_.data();
+    char* const end = begin + digits_.size();
+    char* last = nullptr;
     // Every count and spin position is far below 2^53: written as an integer
-    // it has the same digits, for a fraction of the cost of a double.
-    if (rounded > -wholeLimit && rounded < wholeLimit) {
-        const auto whole = static_cast<long long>(rounded);
-        if (whole == 0)
-            return "0"; // a negative zero as well
-        std::array<char, 24> digits{};
-        const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), whole);
-        return std::string(digits.data(), result.ptr);
+    // it has the same digits, for a fraction of the cost of a double. Most
+    // are whole already and need no rounding.
+    if (value > -wholeLimit && value < wholeLimit) {
+        auto whole = static_cast<long long>(value);
+        if (static_cast<double>(whole) != value) // to the nearest, halves to even
+            whole = static_cast<long long>(std::nearbyint(value));
+        last = std::to_chars(begin, end, whole).ptr; // a negative zero is 0 here
+    } else {
+        // Beyond 2^53 every double is whole; what is no number shows as 0.
+        last = std::to_chars(begin, end, std::isfinite(value) ? value : 0.0,
+                             std::chars_format::fixed, 0)
+                   .ptr;
     }
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
-                                      std::chars_format::fixed, 0);
-    // nearbyint may leave a negative zero, which has no sign on the screen.
-    std::string text(buffer.data(), result.ptr);
-    return text == "-0" ? "0" : text;
+    size_ = static_cast<std::size_t>(last - begin);
+}
+
+PlainNumber::PlainNumber(int value)
+{
+    size_ = static_cast<std::size_t>(
+        std::to_chars(digits_.data(), digits_.data() + digits_.size(), value).ptr - digits_.data());
 }
 
 } // namespace ravelin

@@ -16,17 +16,10 @@ namespace ravelin {
 namespace {
 
 constexpr int lastNumber = 36;
-constexpr const char* computerText = " Der Computer erzeugt die Zahlen...";
-constexpr const char* endLine = "\r                    ***  ENDE  *** ";
+constexpr std::string_view computerText = " Der Computer erzeugt die Zahlen...";
+constexpr std::string_view endLine = "\r                    ***  ENDE  *** ";
 // From the 26th triple on the log keeps its newest row in view.
 constexpr int lastRowBeforeScrolling = 24;
-
-void paintCandidate(GridModel& grid, int row, int col)
-{
-    grid.setRow(row);
-    grid.setCol(col);
-    grid.setCellBackColour(colour::candidateBlue);
-}
 
 } // namespace
 
@@ -57,14 +50,34 @@ void SpinRun::okstartClick()
         tripleStart();
 }
 
-void SpinRun::tripleStart()
+void SpinRun::clearCandidates()
 {
     GridModel& t1 = form_.tabelle1;
-    for (int col : {2, 3})
-        t1.fillColour(col, 0, lastNumber, colour::windowBackground);
+    // Row 0 is no candidate of any triple. While it shows the window's
+    // background in both columns, so does every cell but the candidates
+    // painted since; start-up and restart leave the grid's own colour there,
+    // and then every cell is painted.
+    const bool onlyCandidates = t1.colourAt(0, 2) == colour::windowBackground &&
+                                t1.colourAt(0, 3) == colour::windowBackground;
+    if (onlyCandidates) {
+        if (paintedGroup_ > 0)
+            t1.fillColour(3, 6 * paintedGroup_ - 5, 6 * paintedGroup_, colour::windowBackground);
+        if (paintedPair_ > 0)
+            t1.fillColour(2, paintedPair_, paintedPair_ + 1, colour::windowBackground);
+    } else {
+        for (int col : {2, 3})
+            t1.fillColour(col, 0, lastNumber, colour::windowBackground);
+    }
+    paintedGroup_ = 0;
+    paintedPair_ = 0;
     // The current cell ends where walking the two columns cell by cell leaves it.
     t1.setRow(lastNumber);
     t1.setCol(3);
+}
+
+void SpinRun::tripleStart()
+{
+    clearCandidates();
 
     form_.okabbrechen.setEnabled(true);
     form_.okextern.setEnabled(false);
@@ -108,6 +121,7 @@ void SpinRun::sixGroupPhase()
     // The group's six numbers, top to bottom; the current cell ends on the last.
     GridModel& t1 = form_.tabelle1;
     t1.fillColour(3, 6 * s.aktsechser - 5, 6 * s.aktsechser, colour::candidateBlue);
+    paintedGroup_ = s.aktsechser;
     t1.setRow(6 * s.aktsechser);
     t1.setCol(3);
     s.wurfnummer += 1;
@@ -123,8 +137,13 @@ void SpinRun::columnPhase()
 
     // The pair of the group and column: the even (black) one, then the odd (red) one.
     const int pair = 6 * s.aktsechser - 5 + 2 * s.aktkolonne;
-    paintCandidate(form_.tabelle1, pair - 1, 2);
-    paintCandidate(form_.tabelle1, pair - 2, 2);
+    GridModel& t1 = form_.tabelle1;
+    t1.setColourAt(pair - 1, 2, colour::candidateBlue);
+    t1.setColourAt(pair - 2, 2, colour::candidateBlue);
+    paintedPair_ = pair - 2;
+    // The current cell ends on the odd one, painted last.
+    t1.setRow(pair - 2);
+    t1.setCol(2);
     s.wurfnummer += 1;
 }
 
@@ -141,16 +160,17 @@ void SpinRun::colourPhase()
     GridModel& log = form_.tabelle3;
     log.setRow(s.kombiwurf);
     log.setCol(0);
-    log.setText(std::to_string(s.zahl));
+    const PlainNumber number(s.zahl);
+    log.setText(number.text());
 
     s.schritt = 0;
     form_.okstart.setBackColour(colour::startGreen);
     ++s.kombiwurf;
-    form_.lakut.setCaption(plainNumber(s.wurfnummer));
-    form_.Lreal.setCaption(std::to_string(s.kombiwurf));
+    form_.lakut.setCaption(PlainNumber(s.wurfnummer).text());
+    form_.Lreal.setCaption(PlainNumber(s.kombiwurf).text());
     if (log.row() > lastRowBeforeScrolling)
         log.setTopRow(s.kombiwurf - 1 - lastRowBeforeScrolling);
-    form_.lzahl.setCaption(std::to_string(s.zahl));
+    form_.lzahl.setCaption(number.text());
 
     statistics_.update();
     if (form_.repaintNow)
@@ -211,11 +231,12 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
     log.setRow(form_.state.kombiwurf);
     log.setCol(col);
     // Formatted in place: the log is written four times a triple.
+    // Any 16-bit number takes at most six characters, so the slash and the
+    // contribution always fit behind the spin.
     std::array<char, 16> text{};
-    char* const end = text.data() + text.size();
-    char* p = std::to_chars(text.data(), end, spin).ptr;
+    char* p = std::to_chars(text.data(), text.data() + 6, spin).ptr;
     *p++ = '/';
-    p = std::to_chars(p, end, contribution).ptr;
+    p = std::to_chars(p, text.data() + text.size(), contribution).ptr;
     log.setText(std::string_view(text.data(), static_cast<std::size_t>(p - text.data())));
 }
 

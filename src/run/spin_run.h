@@ -43,10 +43,18 @@ private:
     // any, begins afresh.
     void endRunGivingUpTriple();
 
+    // Gives the candidate columns of the frequency grid the window's
+    // background again before the next triple shows its own.
+    void clearCandidates();
+
     FormModel& form_;
     SpinSource& spins_;
     Statistics statistics_;
     RunModes runModes_;
+    // The candidates the current triple has painted: its six-group and the
+    // first row of its pair; 0 for none.
+    int paintedGroup_ = 0;
+    int paintedPair_ = 0;
 };
 
 } // namespace ravelin

@@ -5,7 +5,7 @@
 #include "run/plain_number.h"
 #include "window/form_model.h"
 
-#include <string>
+#include <string_view>
 
 namespace ravelin {
 
@@ -15,13 +15,13 @@ constexpr int frequencyCol = 1;
 constexpr int twiceInARowCol = 2;
 constexpr int threeInARowCol = 3;
 constexpr std::int16_t pairOpen = 1;
-constexpr const char* armed = " ";
+constexpr std::string_view armed = " ";
 
 // Raises the count in the current cell by one and gives the new count.
 double raiseCount(GridModel& grid)
 {
     const double count = readNumber(grid.text()) + 1;
-    grid.setText(plainNumber(count));
+    grid.setText(PlainNumber(count).text());
     return count;
 }
 
@@ -32,14 +32,15 @@ void Statistics::update()
     SessionState& s = form_.state;
     GridModel& t1 = form_.tabelle1;
     const bool perRotation = form_.Option1.isSelected(runmode::rotation37);
-    // Which composed number this is: of the run, or of the rotation.
-    const std::string ordinal = std::to_string(perRotation ? s.rotwurf : s.kombiwurf);
+    // Which composed number this is: of the run, or of the rotation; written
+    // only when a first repeat is seen.
+    const auto ordinal = [&] { return PlainNumber(perRotation ? s.rotwurf : s.kombiwurf); };
 
     t1.setRow(s.zahl);
     t1.setCol(frequencyCol);
     if (raiseCount(t1) == 2) {
         if (s.doppeltgesehen == 0)
-            form_.Label11.setCaption(ordinal);
+            form_.Label11.setCaption(ordinal().text());
         s.doppeltgesehen = 1;
     }
 
@@ -50,7 +51,7 @@ void Statistics::update()
             t1.setCol(threeInARowCol);
             raiseCount(t1);
             if (s.dreifachgesehen == 0)
-                form_.Label14.setCaption(ordinal);
+                form_.Label14.setCaption(ordinal().text());
             s.dreifachgesehen = 1;
         }
         s.paarstatus = SessionState::none;
@@ -62,7 +63,7 @@ void Statistics::update()
         s.paarzahl = s.zahl;
         s.paarstatus = pairOpen;
         if (s.paargesehen == 0)
-            form_.Label13.setCaption(ordinal);
+            form_.Label13.setCaption(ordinal().text());
         s.paargesehen = 1;
     }
 
@@ -72,7 +73,7 @@ void Statistics::update()
     t2.setRow(s.zahl);
     t2.setCol(0);
     if (t2.text() == armed)
-        t2.setText(perRotation ? std::to_string(s.rotwurf) : plainNumber(s.wurfnummer));
+        t2.setText(PlainNumber(perRotation ? s.rotwurf : s.wurfnummer).text());
 
     s.vorzahl = s.zahl;
 }
