@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -30,6 +31,7 @@
 #include <QTextBrowser>
 
 #include <algorithm>
+#include <iterator>
 
 using namespace ravelin;
 
@@ -98,10 +100,18 @@ void setTextColour(QWidget* widget, const QColor& colour)
 }
 
 // Sets a colour role in every state, so that a disabled control keeps its colour.
+// A colour the control has been given already is not given again: every new
+// palette makes the style paint and cache the control's face afresh.
 void setRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
+    constexpr QPalette::ColorGroup groups[] = {QPalette::Active, QPalette::Inactive,
+                                               QPalette::Disabled};
     QPalette palette = widget->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    if (widget->testAttribute(Qt::WA_SetPalette) &&
+        std::all_of(std::begin(groups), std::end(groups),
+                    [&](auto group) { return palette.color(group, role) == colour; }))
+        return;
+    for (auto group : groups)
         palette.setColor(group, role, colour);
     widget->setPalette(palette);
 }
@@ -129,18 +139,39 @@ public:
 };
 
 // Grid cells show their own colours only: no hover tint, no focus frame
-// over a mark or a candidate.
+// over a mark or a candidate. A cell is its background and one short line of
+// text, painted directly: the style's item painting lays out, measures and
+// elides every text, which costs more than all else a refresh does.
 class PlainCellDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    explicit PlainCellDelegate(QWidget* view)
+        : QStyledItemDelegate(view),
+          // The margin the style keeps between a cell's edge and its text.
+          textMargin_(view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1)
     {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->state &=
-            ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
     }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (background.isValid())
+            painter->fillRect(option.rect, qvariant_cast<QBrush>(background));
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (text.isEmpty())
+            return;
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(foreground.isValid() ? qvariant_cast<QBrush>(foreground).color()
+                                             : option.palette.color(QPalette::Text));
+        painter->setFont(option.font);
+        const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        // A text too long for its cell is cut at the cell's edge.
+        painter->drawText(option.rect.adjusted(textMargin_, 0, -textMargin_, 0),
+                          static_cast<int>(alignment | Qt::TextSingleLine), text);
+    }
+
+private:
+    int textMargin_;
 };
 
 } // namespace
@@ -264,8 +295,8 @@ void Form1::buildWidgets()
     auto addGrid = [&](GridModel& grid, QRect geometry, bool scrolls) {
         auto* view = new QTableView(this);
         view->setObjectName(fromModel(grid.name()));
-        auto* tableModel = new GridTableModel(grid, palette().color(QPalette::Button), view);
-        view->setModel(tableModel);
+        // Headers, row heights and font are settled before the model comes:
+        // otherwise the view lays out all of the log's rows for each of them.
         view->setFont(terminalFont(6, true));
         view->horizontalHeader()->hide();
         view->verticalHeader()->hide();
@@ -274,6 +305,8 @@ void Form1::buildWidgets()
         view->verticalHeader()->setDefaultSectionSize(gridRowHeight);
         view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         view->horizontalHeader()->setMinimumSectionSize(1);
+        auto* tableModel = new GridTableModel(grid, palette().color(QPalette::Button), view);
+        view->setModel(tableModel);
         view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
         view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
         view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -385,8 +418,10 @@ void Form1::buildWidgets()
     appliers_[&f.Frame1] = [this] {
         frame1_->setTitle(fromModel(model().Frame1.caption()));
         frame1_->setVisible(model().Frame1.visible());
-        if (frame1_->isVisible())
+        if (model().Frame1.visible()) {
             frame1_->raise();
+            applyHiddenLists();
+        }
     };
 
     drive1_ = new QComboBox(frame1_);
@@ -409,9 +444,19 @@ void Form1::buildWidgets()
         list->setUniformItemSizes(true);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
-    for (Control* list : {static_cast<Control*>(&f.Drive1), static_cast<Control*>(&f.Dir1),
-                          static_cast<Control*>(&f.File1)}) {
-        appliers_[list] = [this, list] { applyLists(*list); };
+    // The drive list is filled at once: a drop-down list shows its first
+    // entry, even closed. The folder and file lists are filled, with their
+    // icons and item layout, when the panel shows them: most sessions never
+    // open it.
+    appliers_[&f.Drive1] = [this] { applyLists(model().Drive1); };
+    for (Control* list : {static_cast<Control*>(&f.Dir1), static_cast<Control*>(&f.File1)}) {
+        appliers_[list] = [this, list] {
+            if (model().Frame1.visible())
+                applyLists(*list);
+            else if (std::find(hiddenLists_.begin(), hiddenLists_.end(), list) ==
+                     hiddenLists_.end())
+                hiddenLists_.push_back(list);
+        };
     }
     widgets_[&f.Drive1] = drive1_;
     widgets_[&f.Dir1] = dir1_;
@@ -596,6 +641,16 @@ void Form1::applyOptions()
         if (group.isSelected(i) != options_[i]->isChecked())
             options_[i]->setChecked(group.isSelected(i));
     }
+}
+
+void Form1::applyHiddenLists()
+{
+    // In the order the panel fills them: folders, then files.
+    FormModel& f = model();
+    for (Control* list : {static_cast<Control*>(&f.Dir1), static_cast<Control*>(&f.File1)})
+        if (std::find(hiddenLists_.begin(), hiddenLists_.end(), list) != hiddenLists_.end())
+            applyLists(*list);
+    hiddenLists_.clear();
 }
 
 void Form1::applyLists(Control& control)

@@ -70,6 +70,7 @@ private:
     void applyTextBox(ravelin::TextBox& box, QLineEdit* widget);
     void applyOptions();
     void applyLists(ravelin::Control& control);
+    void applyHiddenLists();
     void applyViewer();
     void applyGrid(ravelin::GridTableModel& model, QTableView* view);
 
@@ -78,6 +79,8 @@ private:
 
     // What the window does with each control when it changed, and its widget.
     std::unordered_map<const ravelin::Control*, std::function<void()>> appliers_;
+    // Lists of the import panel changed while it was hidden, not yet shown.
+    std::vector<ravelin::Control*> hiddenLists_;
     std::unordered_map<const ravelin::Control*, QWidget*> widgets_;
     std::vector<std::pair<ravelin::Label*, QLabel*>> labels_;
     std::vector<std::pair<ravelin::Button*, QPushButton*>> buttons_;

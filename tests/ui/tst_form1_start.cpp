@@ -12,6 +12,10 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
+
 using namespace ravelin;
 using ravelin::testing::ScriptedSpins;
 using ravelin::testing::ShownWindow;
@@ -81,6 +85,38 @@ private slots:
             QCOMPARE(grid->index(r, 0).data().toString(), QString::number(r));
             for (int c = 1; c < 4; ++c)
                 QVERIFY(grid->index(r, c).data().toString().isEmpty());
+        }
+    }
+
+    // What a cell shows on screen: its background, and its text in dark ink
+    // inside the cell, clear of its edges; an empty cell shows nothing else.
+    void gridCellsPaintTheirTextInsideTheCell()
+    {
+        auto* t1 = child<QTableView>("tabelle1");
+        const QImage image = t1->viewport()->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const auto inkIn = [&](int row, int col) {
+            const QRect cell = t1->visualRect(t1->model()->index(row, col));
+            const QColor background = image.pixelColor(cell.topLeft() * ratio);
+            int ink = 0;
+            int left = cell.right(), right = cell.left();
+            for (int y = cell.top(); y < cell.bottom(); ++y)
+                for (int x = cell.left(); x < cell.right(); ++x)
+                    if (image.pixelColor(QPoint(x, y) * ratio).lightness() <
+                        background.lightness() - 80) {
+                        ++ink;
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            return std::tuple{ink, left - cell.left(), cell.right() - right};
+        };
+        for (int row : {0, 17, 36}) {
+            const auto [ink, leftGap, rightGap] = inkIn(row, 0);
+            QVERIFY2(ink > 0, qPrintable(QString::number(row)));
+            QVERIFY2(leftGap >= 2 && rightGap >= 2, qPrintable(QString::number(row)));
+            // Centred: the gaps either side differ by a few pixels at most.
+            QVERIFY2(std::abs(leftGap - rightGap) <= 3, qPrintable(QString::number(row)));
+            QCOMPARE(std::get<0>(inkIn(row, 1)), 0);
         }
     }
 

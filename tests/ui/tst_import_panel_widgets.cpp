@@ -70,6 +70,32 @@ private slots:
         QDir::setCurrent(previousFolder);
     }
 
+    // The folder and file lists are filled only when the panel opens: what
+    // they show then is what the panel holds, current folder in view.
+    void listsShowThePanelsContentsWhenItOpens()
+    {
+        auto* dir1 = child<QListWidget>("Dir1");
+        auto* file1 = child<QListWidget>("File1");
+        child<QPushButton>("okextern")->click();
+        QVERIFY(child<QGroupBox>("Frame1")->isVisible());
+        const FormModel& f = window->model();
+        QCOMPARE(dir1->count(), static_cast<int>(f.Dir1.entries().size()));
+        for (int i = 0; i < dir1->count(); ++i)
+            QCOMPARE(dir1->item(i)->text().toStdString(), f.Dir1.entries()[i].label);
+        QCOMPARE(dir1->currentRow(), f.Dir1.currentIndex());
+        QVERIFY(dir1->currentRow() >= 0);
+        QVERIFY(dir1->viewport()->rect().intersects(dir1->visualItemRect(dir1->currentItem())));
+        QCOMPARE(file1->count(), static_cast<int>(f.File1.files().size()));
+        QCOMPARE(file1->count(), 2);
+
+        // Closed and opened again, the lists stay as they were.
+        child<QPushButton>("okexternabbruch")->click();
+        QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
+        child<QPushButton>("okextern")->click();
+        QCOMPARE(dir1->count(), static_cast<int>(f.Dir1.entries().size()));
+        QCOMPARE(file1->count(), 2);
+    }
+
     void importThroughThePanel()
     {
         auto* frame = child<QGroupBox>("Frame1");
