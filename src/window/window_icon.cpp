@@ -51,8 +51,10 @@ QPixmap paintRavelinIcon(int size)
 
 QIcon ravelinIcon()
 {
+    // The sizes a title bar and a task switcher take; larger ones come from
+    // the installed icon, and painting them here would only slow the start.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64})
         icon.addPixmap(paintRavelinIcon(size));
     return icon;
 }
