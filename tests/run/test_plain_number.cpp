@@ -48,5 +48,17 @@ TEST(PlainNumberTest, LargestDoublesFitTheirBuffer)
     EXPECT_EQ(std::string(PlainNumber(-DBL_MAX).text()), "-" + most);
 }
 
+// The run's counters come as integers and must read exactly as the same value
+// written through a double, at the ends of their range too.
+TEST(PlainNumberTest, IntegersReadAsTheirDoubles)
+{
+    for (int value : {0, 1, -1, 9, 10, 36, 4999, 5000, 32767, -32768,
+                      std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+        EXPECT_EQ(PlainNumber(value).text(), PlainNumber(static_cast<double>(value)).text())
+            << value;
+        EXPECT_EQ(PlainNumber(value).text(), std::to_string(value));
+    }
+}
+
 } // namespace
 } // namespace ravelin
