@@ -453,9 +453,8 @@ void Form1::buildWidgets()
         appliers_[list] = [this, list] {
             if (model().Frame1.visible())
                 applyLists(*list);
-            else if (std::find(hiddenLists_.begin(), hiddenLists_.end(), list) ==
-                     hiddenLists_.end())
-                hiddenLists_.push_back(list);
+            else
+                listsAwaitPanel_ = true;
         };
     }
     widgets_[&f.Drive1] = drive1_;
@@ -645,12 +644,12 @@ void Form1::applyOptions()
 
 void Form1::applyHiddenLists()
 {
+    if (!listsAwaitPanel_)
+        return;
     // In the order the panel fills them: folders, then files.
-    FormModel& f = model();
-    for (Control* list : {static_cast<Control*>(&f.Dir1), static_cast<Control*>(&f.File1)})
-        if (std::find(hiddenLists_.begin(), hiddenLists_.end(), list) != hiddenLists_.end())
-            applyLists(*list);
-    hiddenLists_.clear();
+    applyLists(model().Dir1);
+    applyLists(model().File1);
+    listsAwaitPanel_ = false;
 }
 
 void Form1::applyLists(Control& control)

@@ -79,8 +79,8 @@ private:
 
     // What the window does with each control when it changed, and its widget.
     std::unordered_map<const ravelin::Control*, std::function<void()>> appliers_;
-    // Lists of the import panel changed while it was hidden, not yet shown.
-    std::vector<ravelin::Control*> hiddenLists_;
+    // The import panel's folder or file list changed while it was hidden.
+    bool listsAwaitPanel_ = false;
     std::unordered_map<const ravelin::Control*, QWidget*> widgets_;
     std::vector<std::pair<ravelin::Label*, QLabel*>> labels_;
     std::vector<std::pair<ravelin::Button*, QPushButton*>> buttons_;
