@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace ravelin {
@@ -22,7 +21,5 @@ private:
     std::array<char, 320> digits_;
     std::size_t size_ = 0;
 };
-
-inline std::string plainNumber(double value) { return std::string(PlainNumber(value).text()); }
 
 } // namespace ravelin
