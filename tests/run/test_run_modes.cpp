@@ -113,6 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
                        {{"1/1", "2/2", "3/1"}, {"6/1", "7/1", "8/2"}, {"11/2", "12/3", "13/2"}},
                        "",
                        runmode::einzelschritt},
+        // The second triple ends exactly at the halt spin: it holds there.
+        ContinuousCase{"Halt bei Wurf at a triple's last position",
+                       runmode::haltBeiWurf,
+                       "30",
+                       "8",
+                       false,
+                       6,
+                       {{"1/1", "2/2", "3/1"}, {"6/1", "7/1", "8/2"}},
+                       "",
+                       runmode::einzelschritt},
         ContinuousCase{"Halt bei Wurf without a halt spin",
                        runmode::haltBeiWurf,
                        "30",
@@ -239,6 +249,25 @@ TEST(RotationTest, FirstRotationEndsWithTheThirtyEighthTriple)
     EXPECT_EQ(s.doppeltgesehen, 0);
     EXPECT_EQ(s.paargesehen, 0);
     EXPECT_EQ(s.dreifachgesehen, 0);
+}
+
+TEST(RotationTest, ModeStaysWhileAWholeRotationOfSpinsRemains)
+{
+    // The first rotation ends at spin 114; what is left decides the mode.
+    const struct {
+        const char* wanted;
+        int modeAfter;
+    } rows[] = {
+        {"150", runmode::einzelschritt}, // 36 left
+        {"151", runmode::rotation37},    // 37 left: exactly a rotation
+    };
+    for (const auto& row : rows) {
+        TestWindow w;
+        const std::vector<TripleSeen> seen = rotationRun(w, row.wanted);
+        ASSERT_GE(seen.size(), 38u) << row.wanted;
+        EXPECT_EQ(seen[37].lakut, "114") << row.wanted;
+        EXPECT_EQ(seen[37].mode, row.modeAfter) << row.wanted;
+    }
 }
 
 TEST(RotationTest, SecondRotationRunsOnUntilTheSpinsRunShort)
