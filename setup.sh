@@ -8,6 +8,13 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build="$here/build"
 what=${1:-run}
+case "$what" in
+  run | test) ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 packages=(
   cmake ninja-build g++ pkg-config
@@ -58,9 +65,5 @@ case "$what" in
     cmake --build "$here/build-asan" -j "$(nproc)"
     (cd "$here" && ctest --preset asan -j "$(nproc)")
     "$here/fuzz/run-fuzzers.sh"
-    ;;
-  *)
-    echo "usage: $0 [run|test]" >&2
-    exit 2
     ;;
 esac
