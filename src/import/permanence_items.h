@@ -1,23 +1,43 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace ravelin {
 
-// Cuts the bytes of a permanence file into items: an item ends at a comma or
-// at the end of its line (CR LF, LF or CR alone); blanks and tabs in front of
-// it are skipped; an item that begins with a double quote runs to the next
-// double quote, commas and line ends included, and whatever follows the
-// closing quote up to the comma or line end is dropped; an empty line is one
-// empty item. The items are views into the bytes, which must outlive them.
+// Cuts the bytes of a permanence file into items as they are read, a block at
+// a time: an item ends at a comma or at the end of its line (CR LF, LF or CR
+// alone); blanks and tabs in front of it are skipped; an item that begins with
+// a double quote runs to the next double quote, commas and line ends included,
+// and whatever follows the closing quote up to the comma or line end is
+// dropped; an empty line is one empty item. Only as much of an item is kept
+// as the caller asks for, so an item of any length costs no more memory.
 class PermanenceItems {
 public:
-    explicit PermanenceItems(std::string_view bytes) : bytes_(bytes) {}
+    // Gives up to `size` bytes of the file; 0 at its end, none when reading fails.
+    using Source = std::function<std::optional<std::size_t>(char* buffer, std::size_t size)>;
 
-    bool atEnd() const { return pos_ >= bytes_.size(); }
-    // The next item; at the end of the bytes an empty one.
-    std::string_view next();
+    explicit PermanenceItems(Source source);
+
+    // No more than `bytes` of the file are read until lift() is called.
+    void limitTo(std::size_t bytes) { limit_ = bytes; }
+    void lift() { limit_ = SIZE_MAX; }
+
+    // No byte left to read (or none allowed); reads the next block if needed.
+    bool atEnd() { return pos_ >= end_ && !fill(); }
+    bool failed() const { return failed_; }
+    // Whether the last item was ended by a comma or a line end, not by the
+    // end of the file or of the bytes allowed.
+    bool delimited() const { return delimited_; }
+
+    // Reads the next item. Its first `keep` bytes go into `kept`; with
+    // `dropBlanks`, the blanks, tabs and line feeds that a number reading
+    // passes over are not counted against `keep`. Gives the item's first
+    // byte, or none for an empty item.
+    std::optional<char> next(std::string& kept, std::size_t keep, bool dropBlanks);
 
 private:
     // Digits and letters lie above all three ends: one comparison passes them.
@@ -25,10 +45,25 @@ private:
     {
         return static_cast<unsigned char>(c) <= ',' && (c == ',' || c == '\r' || c == '\n');
     }
+    bool fill();
+    void keepSpan(const char* from, const char* to);
     void skipDelimiter();
 
-    std::string_view bytes_;
+    Source source_;
+    std::vector<char> buffer_;
     std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    std::size_t read_ = 0; // bytes taken from the file so far
+    std::size_t limit_ = SIZE_MAX;
+    bool ended_ = false;
+    bool failed_ = false;
+    bool delimited_ = false;
+    bool afterCr_ = false; // a CR ended the last block: an LF that opens the next belongs to it
+
+    // Where next() keeps the item it reads.
+    std::string* kept_ = nullptr;
+    std::size_t keep_ = 0;
+    bool dropBlanks_ = false;
 };
 
 } // namespace ravelin
