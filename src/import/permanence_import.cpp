@@ -29,16 +29,15 @@ bool importPermanence(FormModel& form, FileSystem& files, const std::string& fol
             return false;
         read =
             readPermanence([&](char* buffer, std::size_t size) { return file->read(buffer, size); },
-                           1 + trailingSlots);
+                           {1, trailingSlots});
     }
     if (!read)
         return false;
 
-    const std::size_t n = read->spins.size();
-    // Slot 0 holds no spin; the spins fill slots 1 to N. They are moved up one
-    // slot in the room the reader left rather than copied into another list.
+    // Slot 0 holds no spin; the spins fill slots 1 to N, in the list the
+    // reader laid out for them.
     std::vector<double> slots = std::move(read->spins);
-    slots.insert(slots.begin(), 0);
+    const std::size_t n = slots.size() - 1;
     slots.resize(n + 1 + trailingSlots, 0);
 
     std::string caption = read->headerLines[0];

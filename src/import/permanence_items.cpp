@@ -34,25 +34,17 @@ bool PermanenceItems::fill()
     return pos_ < end_ || fill();
 }
 
-void PermanenceItems::keepSpan(const char* from, const char* to)
+void PermanenceItems::keepSpanWithoutBlanks(const char* from, const char* to)
 {
-    std::string& kept = *kept_;
-    if (kept.size() >= keep_)
-        return;
-    const std::size_t length = static_cast<std::size_t>(to - from);
-    if (!dropBlanks_ || kept.size() + length <= keep_) {
-        kept.append(from, std::min(length, keep_ - kept.size()));
-        return;
-    }
-    for (; from < to && kept.size() < keep_; ++from)
+    for (; from < to && kept_.size() < keep_; ++from)
         if (!isNumberBlank(*from))
-            kept += *from;
+            kept_ += *from;
 }
 
-std::optional<char> PermanenceItems::next(std::string& kept, std::size_t keep, bool dropBlanks)
+std::optional<char> PermanenceItems::nextAcrossBlocks(std::size_t keep, bool dropBlanks)
 {
-    kept.clear();
-    kept_ = &kept;
+    kept_.clear();
+    text_ = {};
     keep_ = keep;
     dropBlanks_ = dropBlanks;
     delimited_ = false;
@@ -67,8 +59,7 @@ std::optional<char> PermanenceItems::next(std::string& kept, std::size_t keep, b
     }
 
     std::optional<char> first;
-    const char* data = buffer_.data();
-    if (data[pos_] == '"') {
+    if (buffer_[pos_] == '"') {
         ++pos_;
         // An unterminated quote takes the rest of the file.
         for (;;) {
@@ -86,7 +77,7 @@ std::optional<char> PermanenceItems::next(std::string& kept, std::size_t keep, b
                 break;
             }
             if (!fill())
-                return first;
+                return setKept(first);
         }
         for (;;) {
             while (pos_ < end_ && !endsItem(buffer_[pos_]))
@@ -94,10 +85,10 @@ std::optional<char> PermanenceItems::next(std::string& kept, std::size_t keep, b
             if (pos_ < end_)
                 break;
             if (!fill())
-                return first;
+                return setKept(first);
         }
         skipDelimiter();
-        return first;
+        return setKept(first);
     }
 
     for (;;) {
@@ -113,24 +104,10 @@ std::optional<char> PermanenceItems::next(std::string& kept, std::size_t keep, b
         if (pos_ < end_)
             break;
         if (!fill())
-            return first;
+            return setKept(first);
     }
     skipDelimiter();
-    return first;
-}
-
-void PermanenceItems::skipDelimiter()
-{
-    delimited_ = true;
-    const char c = buffer_[pos_++];
-    if (c != '\r')
-        return;
-    if (pos_ < end_) {
-        if (buffer_[pos_] == '\n')
-            ++pos_;
-    } else {
-        afterCr_ = true;
-    }
+    return setKept(first);
 }
 
 } // namespace ravelin

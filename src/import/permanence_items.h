@@ -1,9 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ravelin {
@@ -33,11 +35,34 @@ public:
     // end of the file or of the bytes allowed.
     bool delimited() const { return delimited_; }
 
-    // Reads the next item. Its first `keep` bytes go into `kept`; with
-    // `dropBlanks`, the blanks, tabs and line feeds that a number reading
-    // passes over are not counted against `keep`. Gives the item's first
-    // byte, or none for an empty item.
-    std::optional<char> next(std::string& kept, std::size_t keep, bool dropBlanks);
+    // Reads the next item and keeps its first `keep` bytes, to be had from
+    // text() until the next item is read; with `dropBlanks`, the blanks,
+    // tabs and line feeds that a number reading passes over are not counted
+    // against `keep`. Gives the item's first byte, or none for an empty item.
+    std::optional<char> next(std::size_t keep, bool dropBlanks)
+    {
+        // Most items are a few digits that end within the block: seen in place.
+        const char* b = buffer_.data();
+        const std::size_t end = end_;
+        std::size_t p = pos_;
+        while (p < end && (b[p] == ' ' || b[p] == '\t'))
+            ++p;
+        if (p < end && b[p] != '"') {
+            const std::size_t start = p;
+            while (p < end && !endsItem(b[p]))
+                ++p;
+            if (p < end && p - start <= keep) {
+                text_ = std::string_view(b + start, p - start);
+                delimited_ = true;
+                pos_ = p + 1;
+                if (b[p] == '\r')
+                    skipLineFeed();
+                return p > start ? std::optional<char>(b[start]) : std::nullopt;
+            }
+        }
+        return nextAcrossBlocks(keep, dropBlanks);
+    }
+    std::string_view text() const { return text_; }
 
 private:
     // Digits and letters lie above all three ends: one comparison passes them.
@@ -46,8 +71,37 @@ private:
         return static_cast<unsigned char>(c) <= ',' && (c == ',' || c == '\r' || c == '\n');
     }
     bool fill();
-    void keepSpan(const char* from, const char* to);
-    void skipDelimiter();
+    void keepSpan(const char* from, const char* to)
+    {
+        const auto length = static_cast<std::size_t>(to - from);
+        if (!dropBlanks_ || kept_.size() + length <= keep_)
+            kept_.append(from, std::min(length, keep_ - std::min(keep_, kept_.size())));
+        else
+            keepSpanWithoutBlanks(from, to);
+    }
+    void keepSpanWithoutBlanks(const char* from, const char* to);
+    std::optional<char> setKept(std::optional<char> first)
+    {
+        text_ = kept_;
+        return first;
+    }
+    std::optional<char> nextAcrossBlocks(std::size_t keep, bool dropBlanks);
+    void skipDelimiter()
+    {
+        delimited_ = true;
+        if (buffer_[pos_++] == '\r')
+            skipLineFeed();
+    }
+    // After a CR: an LF that follows belongs to the same line end.
+    void skipLineFeed()
+    {
+        if (pos_ < end_) {
+            if (buffer_[pos_] == '\n')
+                ++pos_;
+        } else {
+            afterCr_ = true;
+        }
+    }
 
     Source source_;
     std::vector<char> buffer_;
@@ -60,8 +114,10 @@ private:
     bool delimited_ = false;
     bool afterCr_ = false; // a CR ended the last block: an LF that opens the next belongs to it
 
-    // Where next() keeps the item it reads.
-    std::string* kept_ = nullptr;
+    // The item last read: a view into the block when it lies there whole,
+    // otherwise into what was kept of it.
+    std::string_view text_;
+    std::string kept_;
     std::size_t keep_ = 0;
     bool dropBlanks_ = false;
 };

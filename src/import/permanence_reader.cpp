@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace ravelin {
 
@@ -34,76 +35,77 @@ class SpinBlocks {
 public:
     void push(double value)
     {
-        if (blocks_.empty() || blocks_.back().size() == blockSize) {
-            blocks_.emplace_back();
-            blocks_.back().reserve(blockSize);
+        if (free_ == 0) {
+            blocks_.push_back(std::make_unique<double[]>(blockSize));
+            free_ = blockSize;
         }
-        blocks_.back().push_back(value);
-        ++count_;
+        blocks_.back()[blockSize - free_--] = value;
     }
 
-    std::vector<double> take(std::size_t roomAfter)
+    std::vector<double> take(std::size_t roomBefore, std::size_t roomAfter)
     {
+        const std::size_t count = blocks_.size() * blockSize - free_;
         std::vector<double> all;
-        all.reserve(count_ + roomAfter);
-        for (std::vector<double>& block : blocks_) {
-            all.insert(all.end(), block.begin(), block.end());
-            std::vector<double>().swap(block);
+        all.reserve(roomBefore + count + roomAfter);
+        all.resize(roomBefore, 0);
+        for (std::size_t i = 0; i < blocks_.size(); ++i) {
+            const double* block = blocks_[i].get();
+            const std::size_t n = i + 1 < blocks_.size() ? blockSize : blockSize - free_;
+            all.insert(all.end(), block, block + n);
+            blocks_[i].reset();
         }
         return all;
     }
 
 private:
     static constexpr std::size_t blockSize = 8192;
-    std::vector<std::vector<double>> blocks_;
-    std::size_t count_ = 0;
+    std::vector<std::unique_ptr<double[]>> blocks_;
+    std::size_t free_ = 0;
 };
 
 } // namespace
 
-std::optional<Permanence> readPermanence(const PermanenceItems::Source& source,
-                                         std::size_t roomAfter)
+std::optional<Permanence> readPermanence(const PermanenceItems::Source& source, Room room)
 {
     PermanenceItems items(source);
-    std::string kept;
 
     items.limitTo(firstItemWindow);
     if (items.atEnd())
         return std::nullopt;
-    items.next(kept, headerItemKept, false);
-    if (!items.delimited() || !kept.starts_with(casinoMark))
+    items.next(headerItemKept, false);
+    if (!items.delimited() || !items.text().starts_with(casinoMark))
         return std::nullopt;
     items.lift();
 
     Permanence permanence;
-    permanence.headerLines[0] = headerLine(kept);
+    permanence.headerLines[0] = headerLine(items.text());
     for (std::size_t i = 1; i < 3; ++i) {
         if (items.atEnd())
             return std::nullopt;
-        items.next(kept, headerItemKept, false);
-        permanence.headerLines[i] = headerLine(kept);
+        items.next(headerItemKept, false);
+        permanence.headerLines[i] = headerLine(items.text());
     }
     // The fourth header item is read past, unseen.
     if (items.atEnd())
         return std::nullopt;
-    items.next(kept, 0, false);
+    items.next(0, false);
 
     SpinBlocks spins;
     while (!items.atEnd()) {
-        const std::optional<char> first = items.next(kept, spinItemKept, true);
+        const std::optional<char> first = items.next(spinItemKept, true);
         if (first == '-')
             continue;
         if (first == '=')
             break;
-        spins.push(readNumber(kept));
+        spins.push(readNumber(items.text()));
     }
     if (items.failed())
         return std::nullopt;
-    permanence.spins = spins.take(roomAfter);
+    permanence.spins = spins.take(room.before, room.after);
     return permanence;
 }
 
-std::optional<Permanence> readPermanence(std::string_view bytes, std::size_t roomAfter)
+std::optional<Permanence> readPermanence(std::string_view bytes, Room room)
 {
     std::size_t pos = 0;
     return readPermanence(
@@ -113,7 +115,7 @@ std::optional<Permanence> readPermanence(std::string_view bytes, std::size_t roo
             pos += n;
             return n;
         },
-        roomAfter);
+        room);
 }
 
 } // namespace ravelin

@@ -29,14 +29,18 @@ constexpr std::size_t spinItemKept = 4 * 1024;
 // Reads a permanence file block by block. Nothing is returned for an empty
 // file, for one whose first item does not begin with "Spielbank" or does not
 // end within `firstItemWindow` bytes, for one that ends before its four
-// header items, and for one whose reading fails. The spins are held in room
-// for `roomAfter` more values, so that they can be laid out in the session's
-// slots without another copy; the memory taken is in proportion to the
-// spins, not to the file.
-std::optional<Permanence> readPermanence(const PermanenceItems::Source& source,
-                                         std::size_t roomAfter = 0);
+// header items, and for one whose reading fails. The memory taken is in
+// proportion to the spins, not to the file.
+//
+// The list of spins can be made the session's slots as it is: it opens with
+// `room.before` zeros and has room for `room.after` more values.
+struct Room {
+    std::size_t before = 0;
+    std::size_t after = 0;
+};
+std::optional<Permanence> readPermanence(const PermanenceItems::Source& source, Room room = {});
 
 // The same over bytes in memory.
-std::optional<Permanence> readPermanence(std::string_view bytes, std::size_t roomAfter = 0);
+std::optional<Permanence> readPermanence(std::string_view bytes, Room room = {});
 
 } // namespace ravelin

@@ -22,10 +22,9 @@ std::vector<std::string> cut(std::string_view bytes, std::size_t chunk = SIZE_MA
         pos += n;
         return n;
     });
-    std::string item;
     while (!in.atEnd()) {
-        in.next(item, SIZE_MAX, false);
-        items.push_back(item);
+        in.next(SIZE_MAX, false);
+        items.emplace_back(in.text());
     }
     return items;
 }
