@@ -35,7 +35,7 @@ public:
 
 class NoFiles : public FileSystem {
 public:
-    std::optional<std::string> readFile(const std::string&) override { return std::nullopt; }
+    std::unique_ptr<OpenFile> open(const std::string&) override { return nullptr; }
     std::string executableFolder() override { return "/"; }
     std::string currentFolder() override { return "/"; }
     std::vector<std::string> mountPoints() override { return {"/"}; }

@@ -84,7 +84,17 @@ void sortNames(std::vector<std::string>& names)
 
 std::string displayName(std::string_view name)
 {
-    return isValidUtf8(name) ? std::string(name) : windows1252ToUtf8(name);
+    const std::string decoded = isValidUtf8(name) ? std::string(name) : windows1252ToUtf8(name);
+    // A line end or tab in a name would break the line it is shown on.
+    std::string shown;
+    shown.reserve(decoded.size());
+    for (const char c : decoded) {
+        if (static_cast<unsigned char>(c) < 0x20)
+            appendUtf8(shown, 0xFFFD);
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 } // namespace ravelin

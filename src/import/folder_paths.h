@@ -29,7 +29,8 @@ bool matchesTextPattern(std::string_view name);
 void sortNames(std::vector<std::string>& names);
 
 // A name as a caption shows it: UTF-8 names as they are, others read in the
-// Western European code page, as files copied from older systems often are.
+// Western European code page, as files copied from older systems often are;
+// control characters as the replacement character, so a name keeps to one line.
 std::string displayName(std::string_view name);
 
 } // namespace ravelin

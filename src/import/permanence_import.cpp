@@ -5,6 +5,8 @@
 #include "window/form_model.h"
 #include "window/platform.h"
 
+#include <memory>
+
 namespace ravelin {
 
 namespace {
@@ -17,42 +19,48 @@ bool importPermanence(FormModel& form, FileSystem& files, const std::string& fol
 {
     if (name.empty())
         return false;
-    const std::optional<std::string> bytes = files.readFile(pathInFolder(folder, name));
-    if (!bytes)
-        return false;
-    std::optional<Permanence> read = readPermanence(*bytes);
+    // Everything is read and every list and text made before the first
+    // change, so that a file that fails at any point, memory included,
+    // changes nothing at all.
+    std::optional<Permanence> read;
+    {
+        const std::unique_ptr<FileSystem::OpenFile> file = files.open(pathInFolder(folder, name));
+        if (!file)
+            return false;
+        read =
+            readPermanence([&](char* buffer, std::size_t size) { return file->read(buffer, size); },
+                           {1, trailingSlots});
+    }
     if (!read)
         return false;
 
-    SessionState& s = form.state;
-    const std::size_t n = read->spins.size();
-    s.importanzahl = static_cast<double>(n);
+    // Slot 0 holds no spin; the spins fill slots 1 to N, in the list the
+    // reader laid out for them.
+    std::vector<double> slots = std::move(read->spins);
+    const std::size_t n = slots.size() - 1;
+    slots.resize(n + 1 + trailingSlots, 0);
 
     std::string caption = read->headerLines[0];
     caption += '\r';
     caption += read->headerLines[1];
     caption += '\r';
     caption += read->headerLines[2];
-    form.text.setCaption(caption);
+    const std::string count = std::to_string(n);
+    const std::string shownName = displayName(name);
 
+    SessionState& s = form.state;
+    s.importanzahl = static_cast<double>(n);
+    form.text.setCaption(caption);
     // The box's change handling enables Start, or for no spins empties it.
     s.wurfanzahl = s.importanzahl;
-    form.textanzahl.setText(std::to_string(n));
-
+    form.textanzahl.setText(count);
     s.importmodus = 1;
-
-    // Slot 0 holds no spin; the spins fill slots 1 to N. They are moved up one
-    // slot in the reader's own list rather than copied into another.
-    std::vector<double> slots = std::move(read->spins);
-    slots.reserve(n + 1 + trailingSlots);
-    slots.insert(slots.begin(), 0);
-    slots.resize(n + 1 + trailingSlots, 0);
     s.permanenz = std::move(slots);
 
     form.Frame1.setVisible(false);
     form.okextern.setEnabled(false);
     form.okabbrechen.setEnabled(true);
-    form.Label15.setCaption(displayName(name));
+    form.Label15.setCaption(shownName);
     return true;
 }
 

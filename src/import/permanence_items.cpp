@@ -1,44 +1,113 @@
 #include "import/permanence_items.h"
 
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
 namespace ravelin {
 
-std::string_view PermanenceItems::next()
+namespace {
+// Large enough that the file system is asked seldom, small enough for the cache.
+constexpr std::size_t blockSize = 1 << 16;
+
+bool isNumberBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+} // namespace
+
+PermanenceItems::PermanenceItems(Source source) : source_(std::move(source)), buffer_(blockSize) {}
+
+bool PermanenceItems::fill()
 {
-    while (pos_ < bytes_.size() && (bytes_[pos_] == ' ' || bytes_[pos_] == '\t'))
-        ++pos_;
-    if (atEnd())
-        return {};
-
-    if (bytes_[pos_] == '"') {
-        const std::size_t start = pos_ + 1;
-        const std::size_t close = bytes_.find('"', start);
-        if (close == std::string_view::npos) {
-            // An unterminated quote takes the rest of the file.
-            pos_ = bytes_.size();
-            return bytes_.substr(start);
-        }
-        pos_ = close + 1;
-        while (pos_ < bytes_.size() && !endsItem(bytes_[pos_]))
-            ++pos_;
-        skipDelimiter();
-        return bytes_.substr(start, close - start);
+    if (ended_ || read_ >= limit_)
+        return false;
+    const std::size_t ask = std::min(blockSize, limit_ - read_);
+    const std::optional<std::size_t> got = source_(buffer_.data(), ask);
+    if (!got || *got == 0 || *got > ask) {
+        failed_ = !got || *got > ask;
+        ended_ = true;
+        return false;
     }
-
-    const std::size_t start = pos_;
-    while (pos_ < bytes_.size() && !endsItem(bytes_[pos_]))
-        ++pos_;
-    const std::string_view item = bytes_.substr(start, pos_ - start);
-    skipDelimiter();
-    return item;
+    read_ += *got;
+    pos_ = 0;
+    end_ = *got;
+    if (std::exchange(afterCr_, false) && buffer_[0] == '\n')
+        pos_ = 1;
+    return pos_ < end_ || fill();
 }
 
-void PermanenceItems::skipDelimiter()
+void PermanenceItems::keepSpanWithoutBlanks(const char* from, const char* to)
 {
-    if (atEnd())
-        return;
-    const char c = bytes_[pos_++];
-    if (c == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n')
+    for (; from < to && kept_.size() < keep_; ++from)
+        if (!isNumberBlank(*from))
+            kept_ += *from;
+}
+
+std::optional<char> PermanenceItems::nextAcrossBlocks(std::size_t keep, bool dropBlanks)
+{
+    kept_.clear();
+    text_ = {};
+    keep_ = keep;
+    dropBlanks_ = dropBlanks;
+    delimited_ = false;
+
+    for (;;) {
+        while (pos_ < end_ && (buffer_[pos_] == ' ' || buffer_[pos_] == '\t'))
+            ++pos_;
+        if (pos_ < end_)
+            break;
+        if (!fill())
+            return std::nullopt;
+    }
+
+    std::optional<char> first;
+    if (buffer_[pos_] == '"') {
         ++pos_;
+        // An unterminated quote takes the rest of the file.
+        for (;;) {
+            const char* from = buffer_.data() + pos_;
+            const char* to = buffer_.data() + end_;
+            const auto* close = static_cast<const char*>(
+                std::memchr(from, '"', static_cast<std::size_t>(to - from)));
+            const char* stop = close ? close : to;
+            if (!first && stop > from)
+                first = *from;
+            keepSpan(from, stop);
+            pos_ = static_cast<std::size_t>(stop - buffer_.data());
+            if (close) {
+                ++pos_;
+                break;
+            }
+            if (!fill())
+                return setKept(first);
+        }
+        for (;;) {
+            while (pos_ < end_ && !endsItem(buffer_[pos_]))
+                ++pos_;
+            if (pos_ < end_)
+                break;
+            if (!fill())
+                return setKept(first);
+        }
+        skipDelimiter();
+        return setKept(first);
+    }
+
+    for (;;) {
+        const char* from = buffer_.data() + pos_;
+        std::size_t p = pos_;
+        while (p < end_ && !endsItem(buffer_[p]))
+            ++p;
+        const char* stop = buffer_.data() + p;
+        if (!first && stop > from)
+            first = *from;
+        keepSpan(from, stop);
+        pos_ = p;
+        if (pos_ < end_)
+            break;
+        if (!fill())
+            return setKept(first);
+    }
+    skipDelimiter();
+    return setKept(first);
 }
 
 } // namespace ravelin

@@ -1,8 +1,11 @@
 #include "import/permanence_reader.h"
 
 #include "control/number_reading.h"
-#include "import/permanence_items.h"
 #include "info/windows1252.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
 
 namespace ravelin {
 
@@ -26,41 +29,93 @@ std::string headerLine(std::string_view bytes)
     return line;
 }
 
+// The spins as they are read, in blocks of a fixed size: growing never copies
+// what is held, and the list in the end is sized exactly once.
+class SpinBlocks {
+public:
+    void push(double value)
+    {
+        if (free_ == 0) {
+            blocks_.push_back(std::make_unique<double[]>(blockSize));
+            free_ = blockSize;
+        }
+        blocks_.back()[blockSize - free_--] = value;
+    }
+
+    std::vector<double> take(std::size_t roomBefore, std::size_t roomAfter)
+    {
+        const std::size_t count = blocks_.size() * blockSize - free_;
+        std::vector<double> all;
+        all.reserve(roomBefore + count + roomAfter);
+        all.resize(roomBefore, 0);
+        for (std::size_t i = 0; i < blocks_.size(); ++i) {
+            const double* block = blocks_[i].get();
+            const std::size_t n = i + 1 < blocks_.size() ? blockSize : blockSize - free_;
+            all.insert(all.end(), block, block + n);
+            blocks_[i].reset();
+        }
+        return all;
+    }
+
+private:
+    static constexpr std::size_t blockSize = 8192;
+    std::vector<std::unique_ptr<double[]>> blocks_;
+    std::size_t free_ = 0;
+};
+
 } // namespace
 
-std::optional<Permanence> readPermanence(std::string_view bytes)
+std::optional<Permanence> readPermanence(const PermanenceItems::Source& source, Room room)
 {
-    PermanenceItems items(bytes);
+    PermanenceItems items(source);
+
+    items.limitTo(firstItemWindow);
     if (items.atEnd())
         return std::nullopt;
-    const std::string_view first = items.next();
-    if (!first.starts_with(casinoMark))
+    items.next(headerItemKept, false);
+    if (!items.delimited() || !items.text().starts_with(casinoMark))
         return std::nullopt;
+    items.lift();
 
     Permanence permanence;
-    permanence.headerLines[0] = headerLine(first);
-    for (int i = 1; i < 3; ++i) {
+    permanence.headerLines[0] = headerLine(items.text());
+    for (std::size_t i = 1; i < 3; ++i) {
         if (items.atEnd())
             return std::nullopt;
-        permanence.headerLines[static_cast<std::size_t>(i)] = headerLine(items.next());
+        items.next(headerItemKept, false);
+        permanence.headerLines[i] = headerLine(items.text());
     }
     // The fourth header item is read past, unseen.
     if (items.atEnd())
         return std::nullopt;
-    items.next();
+    items.next(0, false);
 
-    // Most spin lines take three bytes or more ("7" and CR LF): room for that
-    // many up front, so that the list is not copied again and again as it grows.
-    permanence.spins.reserve(bytes.size() / 3 + 1);
+    SpinBlocks spins;
     while (!items.atEnd()) {
-        const std::string_view item = items.next();
-        if (item.starts_with('-'))
+        const std::optional<char> first = items.next(spinItemKept, true);
+        if (first == '-')
             continue;
-        if (item.starts_with('='))
+        if (first == '=')
             break;
-        permanence.spins.push_back(readNumber(item));
+        spins.push(readNumber(items.text()));
     }
+    if (items.failed())
+        return std::nullopt;
+    permanence.spins = spins.take(room.before, room.after);
     return permanence;
+}
+
+std::optional<Permanence> readPermanence(std::string_view bytes, Room room)
+{
+    std::size_t pos = 0;
+    return readPermanence(
+        [&](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+            const std::size_t n = std::min(size, bytes.size() - pos);
+            std::memcpy(buffer, bytes.data() + pos, n);
+            pos += n;
+            return n;
+        },
+        room);
 }
 
 } // namespace ravelin

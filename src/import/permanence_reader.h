@@ -1,6 +1,9 @@
 #pragma once
 
+#include "import/permanence_items.h"
+
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,9 +17,30 @@ struct Permanence {
     std::vector<double> spins;              // the spin values in file order, as read
 };
 
-// Reads the bytes of a permanence file. Nothing is returned for an empty
-// file, for one whose first item does not begin with "Spielbank" and for one
-// that ends before its four header items.
-std::optional<Permanence> readPermanence(std::string_view bytes);
+// A file that is no permanence is told by its first item; this much of the
+// file at most is read to settle it, whatever the file's size.
+constexpr std::size_t firstItemWindow = 64 * 1024;
+// A header item is shown from this many of its bytes at most.
+constexpr std::size_t headerItemKept = 4 * 1024;
+// A spin item is read from this many of its bytes at most, blanks not
+// counted: more than any number a double tells apart needs.
+constexpr std::size_t spinItemKept = 4 * 1024;
+
+// Reads a permanence file block by block. Nothing is returned for an empty
+// file, for one whose first item does not begin with "Spielbank" or does not
+// end within `firstItemWindow` bytes, for one that ends before its four
+// header items, and for one whose reading fails. The memory taken is in
+// proportion to the spins, not to the file.
+//
+// The list of spins can be made the session's slots as it is: it opens with
+// `room.before` zeros and has room for `room.after` more values.
+struct Room {
+    std::size_t before = 0;
+    std::size_t after = 0;
+};
+std::optional<Permanence> readPermanence(const PermanenceItems::Source& source, Room room = {});
+
+// The same over bytes in memory.
+std::optional<Permanence> readPermanence(std::string_view bytes, Room room = {});
 
 } // namespace ravelin

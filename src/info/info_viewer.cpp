@@ -4,12 +4,39 @@
 #include "window/form_model.h"
 #include "window/platform.h"
 
+#include <optional>
+
 namespace ravelin {
 
 namespace {
 constexpr const char* shownCaption = "Ende Info";
 constexpr const char* hiddenCaption = "Info";
 constexpr const char* infoFileName = "/info_ravelin.txt";
+constexpr const char* failureText = "Problem:\nKann die Datei Info_Ravelin.txt nicht finden.";
+
+// The info file as the viewer shows it, cut to the bounds above with a last
+// line that says so; none when it cannot be read.
+std::optional<RichDocument> readInfo(FileSystem& files)
+{
+    const std::optional<FilePrefix> content =
+        readPrefix(files, files.executableFolder() + infoFileName, InfoViewer::maxBytes);
+    if (!content)
+        return std::nullopt;
+    RichDocument doc =
+        RichTextReader::readInfoFile(content->bytes, {InfoViewer::maxParagraphs + 1, content->cut});
+    bool cut = content->cut;
+    if (doc.paragraphs.size() > InfoViewer::maxParagraphs) {
+        doc.paragraphs.resize(InfoViewer::maxParagraphs);
+        cut = true;
+    }
+    if (cut) {
+        Paragraph last;
+        last.runs.push_back(TextRun{InfoViewer::shortenedLine, {}});
+        doc.paragraphs.push_back(std::move(last));
+    }
+    return doc;
+}
+
 } // namespace
 
 void InfoViewer::okinfoClick()
@@ -19,13 +46,18 @@ void InfoViewer::okinfoClick()
 
     if (button.caption() == hiddenCaption) {
         viewer.setVisible(true);
-        // Read afresh at every showing, so an edited file is seen at once.
-        const std::optional<std::string> content =
-            files_.readFile(files_.executableFolder() + infoFileName);
-        if (content)
-            viewer.setDocument(RichTextReader::readInfoFile(*content));
+        // Read afresh at every showing, so an edited file is seen at once. A
+        // file that fails in any way, memory included, is one that cannot be read.
+        std::optional<RichDocument> doc;
+        try {
+            doc = readInfo(files_);
+        } catch (...) {
+            doc.reset();
+        }
+        if (doc)
+            viewer.setDocument(std::move(*doc));
         else
-            viewer.setText("Problem:\nKann die Datei Info_Ravelin.txt nicht finden.");
+            viewer.setText(failureText);
         button.setCaption(shownCaption);
     } else if (button.caption() == shownCaption) {
         viewer.setVisible(false);

@@ -14,13 +14,13 @@ std::string RichDocument::plainText() const
     return text;
 }
 
-RichDocument RichDocument::fromPlainText(const std::string& text)
+RichDocument RichDocument::fromPlainText(const std::string& text, std::size_t maxParagraphs)
 {
     RichDocument doc;
     if (text.empty())
         return doc;
     std::size_t start = 0;
-    while (true) {
+    while (doc.paragraphs.size() < maxParagraphs) {
         const std::size_t end = text.find('\n', start);
         Paragraph paragraph;
         std::string line =

@@ -2,6 +2,8 @@
 
 #include "window/colour.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,8 +50,10 @@ struct RichDocument {
 
     // Unformatted text: runs joined, paragraphs separated by '\n'.
     std::string plainText() const;
-    // One paragraph per line of the text, every run in the standard format.
-    static RichDocument fromPlainText(const std::string& text);
+    // One paragraph per line of the text, every run in the standard format;
+    // lines beyond `maxParagraphs` are left out.
+    static RichDocument fromPlainText(const std::string& text,
+                                      std::size_t maxParagraphs = SIZE_MAX);
 
     bool operator==(const RichDocument&) const = default;
 };

@@ -138,11 +138,11 @@ std::string trimmed(const std::string& s)
 
 class Parser {
 public:
-    explicit Parser(std::string_view input) : in_(input) {}
+    Parser(std::string_view input, ReadBounds bounds) : in_(input), bounds_(bounds) {}
 
     RichDocument run()
     {
-        while (pos_ < in_.size() && !ended_) {
+        while (pos_ < in_.size() && !ended_ && doc_.paragraphs.size() < bounds_.paragraphs) {
             const char c = in_[pos_++];
             switch (c) {
             case '{':
@@ -163,7 +163,10 @@ public:
             }
         }
         flushSurrogate();
-        if (!paragraph_.runs.empty())
+        // The last paragraph of bytes cut from a longer file is not whole;
+        // it is kept only when it is all there is.
+        const bool whole = !bounds_.cut || doc_.paragraphs.empty();
+        if (!paragraph_.runs.empty() && whole && doc_.paragraphs.size() < bounds_.paragraphs)
             endParagraph();
         return std::move(doc_);
     }
@@ -632,6 +635,7 @@ private:
     }
 
     std::string_view in_;
+    ReadBounds bounds_;
     std::size_t pos_ = 0;
     bool ended_ = false;
 
@@ -661,12 +665,34 @@ private:
 
 bool RichTextReader::isRichText(std::string_view bytes) { return bytes.substr(0, 5) == "{\\rtf"; }
 
-RichDocument RichTextReader::read(std::string_view bytes) { return Parser(bytes).run(); }
+RichDocument RichTextReader::read(std::string_view bytes, ReadBounds bounds)
+{
+    return Parser(bytes, bounds).run();
+}
 
-RichDocument RichTextReader::readInfoFile(std::string_view bytes)
+namespace {
+
+// The bytes of a plain text cut from a longer file, without their last line,
+// which is not whole; a text of one line keeps its whole characters.
+std::string_view wholeLines(std::string_view bytes)
+{
+    const std::size_t lastEnd = bytes.find_last_of("\r\n");
+    if (lastEnd != std::string_view::npos)
+        return bytes.substr(0, lastEnd);
+    for (std::size_t drop = 1; drop <= 3 && drop < bytes.size(); ++drop)
+        if (!isValidUtf8(bytes) && isValidUtf8(bytes.substr(0, bytes.size() - drop)))
+            return bytes.substr(0, bytes.size() - drop);
+    return bytes;
+}
+
+} // namespace
+
+RichDocument RichTextReader::readInfoFile(std::string_view bytes, ReadBounds bounds)
 {
     if (isRichText(bytes))
-        return read(bytes);
+        return read(bytes, bounds);
+    if (bounds.cut)
+        bytes = wholeLines(bytes);
     std::string text;
     if (isValidUtf8(bytes)) {
         if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
@@ -687,7 +713,7 @@ RichDocument RichTextReader::readInfoFile(std::string_view bytes)
             lines += text[i];
         }
     }
-    return RichDocument::fromPlainText(lines);
+    return RichDocument::fromPlainText(lines, bounds.paragraphs);
 }
 
 } // namespace ravelin

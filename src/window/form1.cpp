@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "import/folder_paths.h"
 #include "window/accessibility.h"
 #include "window/clock_spin_source.h"
 #include "window/grid_table_model.h"
@@ -29,8 +30,10 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QTextCursor>
 
 #include <algorithm>
+#include <exception>
 #include <iterator>
 
 using namespace ravelin;
@@ -572,8 +575,18 @@ void Form1::setFocusOrder()
 
 template <typename Handler> void Form1::route(Handler&& handler)
 {
-    handler();
-    refresh();
+    // An exception thrown through Qt's event loop ends the program; here is
+    // the one place every event passes, so what fails stays with the event.
+    try {
+        handler();
+        refresh();
+    } catch (const std::exception& e) {
+        qWarning("Ravelin: an event failed: %s", e.what());
+        refreshing_ = false;
+    } catch (...) {
+        qWarning("Ravelin: an event failed");
+        refreshing_ = false;
+    }
     if (controller_->quitRequested())
         close();
 }
@@ -681,7 +694,7 @@ void Form1::applyLists(Control& control)
             file1_->property("folder").toString() != fromModel(f.File1.folder())) {
             file1_->clear();
             for (const std::string& file : f.File1.files())
-                file1_->addItem(fromModel(file));
+                file1_->addItem(fromModel(displayName(file)));
             file1_->setProperty("folder", fromModel(f.File1.folder()));
         }
         file1_->setCurrentRow(f.File1.selected());
@@ -698,6 +711,9 @@ void Form1::applyViewer()
 #else
     infotext_->setPlainText(fromModel(viewer.text()));
 #endif
+    // Every showing starts at the top, wherever filling the text left the cursor.
+    infotext_->moveCursor(QTextCursor::Start);
+    infotext_->verticalScrollBar()->setValue(0);
     infotext_->setVisible(viewer.visible());
     if (viewer.visible())
         infotext_->raise();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,9 +36,19 @@ public:
         std::vector<std::string> files;   // names of the plain files, sorted
     };
 
+    // A plain file open for reading from its start. It is closed when it is
+    // destroyed, so a handler that opens one closes it before it returns.
+    class OpenFile {
+    public:
+        virtual ~OpenFile() = default;
+        // Up to `size` bytes into `buffer`; fewer only at the end of the file.
+        // Nothing when reading fails.
+        virtual std::optional<std::size_t> read(char* buffer, std::size_t size) = 0;
+    };
+
     virtual ~FileSystem() = default;
-    // The whole content of a plain file; empty when it cannot be opened or is no file.
-    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    // The plain file at `path`; none when it cannot be opened or is no plain file.
+    virtual std::unique_ptr<OpenFile> open(const std::string& path) = 0;
     // The real folder of the running executable, links resolved, without a trailing separator.
     virtual std::string executableFolder() = 0;
     // The process's current folder.
@@ -45,5 +57,13 @@ public:
     virtual std::vector<std::string> mountPoints() = 0;
     virtual FolderListing listFolder(const std::string& path) = 0;
 };
+
+// At most `limit` bytes from the start of a plain file, and whether the file
+// goes on beyond them; none when it cannot be opened or read.
+struct FilePrefix {
+    std::string bytes;
+    bool cut = false;
+};
+std::optional<FilePrefix> readPrefix(FileSystem& files, const std::string& path, std::size_t limit);
 
 } // namespace ravelin

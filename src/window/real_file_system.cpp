@@ -125,41 +125,55 @@ std::vector<std::string> browsableMounts(std::string_view table)
     return mounts;
 }
 
-std::optional<std::string> RealFileSystem::readFile(const std::string& path)
+namespace {
+
+class RealOpenFile : public FileSystem::OpenFile {
+public:
+    explicit RealOpenFile(std::FILE* file) : file_(file) {}
+    ~RealOpenFile() override { std::fclose(file_); }
+    RealOpenFile(const RealOpenFile&) = delete;
+    RealOpenFile& operator=(const RealOpenFile&) = delete;
+
+    std::optional<std::size_t> read(char* buffer, std::size_t size) override
+    {
+        const std::size_t got = std::fread(buffer, 1, size, file_);
+        if (got < size && std::ferror(file_))
+            return std::nullopt;
+        return got;
+    }
+
+private:
+    std::FILE* file_;
+};
+
+} // namespace
+
+std::unique_ptr<FileSystem::OpenFile> RealFileSystem::open(const std::string& path)
 {
+    // Checked first: a FIFO opened for reading would wait for a writer for ever.
     std::error_code ec;
     if (!fs::is_regular_file(path, ec))
-        return std::nullopt;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
+        return nullptr;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
-        return std::nullopt;
-    // The reported size is read in one go, one byte more to see the end; a
-    // file of the system's pseudo trees reports 0 and a file may grow while it
-    // is read, so reading goes on in blocks until it comes short.
-    constexpr std::size_t block = 1 << 20;
-    const std::uintmax_t reported = fs::file_size(path, ec);
-    std::size_t want =
-        ec || reported >= SIZE_MAX / 2 ? block : static_cast<std::size_t>(reported) + 1;
-    std::string content;
+        return nullptr;
+    return std::make_unique<RealOpenFile>(file);
+}
+
+std::optional<std::string> RealFileSystem::readFile(const std::string& path)
+{
+    // A file of the system's pseudo trees reports the size 0 and a file may
+    // grow while it is read, so it is read in blocks until it comes short.
     try {
-        for (;;) {
-            const std::size_t old = content.size();
-            content.resize(old + want);
-            const std::size_t got = std::fread(content.data() + old, 1, want, file.get());
-            content.resize(old + got);
-            if (got < want)
-                break;
-            want = block;
-        }
+        std::optional<FilePrefix> whole = readPrefix(*this, path, SIZE_MAX);
+        if (!whole)
+            return std::nullopt;
+        return std::move(whole->bytes);
     } catch (const std::bad_alloc&) {
         return std::nullopt; // too large to hold: not readable
     } catch (const std::length_error&) {
         return std::nullopt;
     }
-    if (std::ferror(file.get()))
-        return std::nullopt;
-    return content;
 }
 
 std::string RealFileSystem::executableFolder()

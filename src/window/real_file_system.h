@@ -17,7 +17,9 @@ std::vector<std::string> browsableMounts(std::string_view table);
 // The machine's own files, through std::filesystem.
 class RealFileSystem : public FileSystem {
 public:
-    std::optional<std::string> readFile(const std::string& path) override;
+    std::unique_ptr<OpenFile> open(const std::string& path) override;
+    // The whole content of a plain file; none when it cannot be opened or is no file.
+    std::optional<std::string> readFile(const std::string& path);
     std::string executableFolder() override;
     std::string currentFolder() override;
     std::vector<std::string> mountPoints() override;

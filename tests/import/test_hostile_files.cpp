@@ -3,6 +3,7 @@
 // change nothing at all where it refuses the file.
 
 #include "import/permanence_import.h"
+#include "import/permanence_reader.h"
 #include "support/scripted_platform.h"
 #include "window/real_file_system.h"
 
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +74,17 @@ struct HostileFileTest : ::testing::Test {
     std::chrono::duration<double> importThroughPanel(const std::string& content)
     {
         w.files.files["/perm/hostile.txt"] = content;
+        return importPlaced();
+    }
+    // The same with a file too large to hold, made as it is read.
+    void importThroughPanel(const testing::MemoryFileSystem::Generated& file)
+    {
+        w.files.generated["/perm/hostile.txt"] = file;
+        importPlaced();
+    }
+
+    std::chrono::duration<double> importPlaced()
+    {
         w.controller.okexternClick();
         refreshFileList();
         const auto& listed = w.form.File1.files();
@@ -83,7 +96,7 @@ struct HostileFileTest : ::testing::Test {
         return std::chrono::steady_clock::now() - start;
     }
 
-    void expectRefused(const std::string& content)
+    template <typename File> void expectRefused(const File& content)
     {
         w.controller.okexternClick();
         const Snapshot before = snapshot(w.form);
@@ -146,6 +159,63 @@ TEST_F(HostileFileTest, RefusesWhatIsNoPermanenceWhateverItsSize)
     EXPECT_EQ(w.form.state.permanenz[1], 17);
 }
 
+TEST_F(HostileFileTest, AFileOfGigabytesIsRefusedFromItsFirstItemAlone)
+{
+    constexpr std::uint64_t gigabytes3 = 3ull << 30;
+    const std::vector<std::pair<const char*, testing::MemoryFileSystem::Generated>> files{
+        {"a log, not a permanence", {"Logfile 2026-12-08\r\n", gigabytes3, 'x'}},
+        {"a first item that never ends", {"Spielbank", gigabytes3, 'x'}},
+        {"blanks without end before the first item", {"", gigabytes3, ' '}},
+        {"a quote around the first item never closed", {"\"Spielbank", gigabytes3, ','}},
+        {"a quoted first item longer than the window",
+         {"\"Spielbank" + std::string(firstItemWindow, ',') + "\"\r\nB\r\nC\r\nD\r\n5\r\n",
+          2 * firstItemWindow, '\n'}},
+    };
+    for (const auto& [what, file] : files) {
+        SCOPED_TRACE(what);
+        w.files.bytesRequested = 0;
+        expectRefused(file);
+        EXPECT_LE(w.files.bytesRequested, firstItemWindow);
+    }
+}
+
+TEST_F(HostileFileTest, TheSpinsKeptDecideTheMemoryNotTheFileSize)
+{
+    // Two spins, then a separator line of 30 megabytes: the list keeps its 23
+    // slots, and no room for the bytes that were read.
+    importThroughPanel(testing::MemoryFileSystem::Generated{
+        header + "5\r\n7\r\n-", 30 * megabytes + header.size() + 6, '-'});
+    expectTaken(2);
+    EXPECT_EQ(w.form.state.permanenz[2], 7);
+    EXPECT_LE(w.form.state.permanenz.capacity(), 300u);
+
+    // A million spins: the slots are laid out once, exactly.
+    w.form.okextern.setEnabled(true);
+    std::string many = header;
+    for (int i = 0; i < 1000000; ++i)
+        many += "17\r\n";
+    importThroughPanel(many);
+    expectTaken(1000000);
+    EXPECT_LE(w.form.state.permanenz.capacity(), 1000000u + 21 + 300);
+}
+
+TEST_F(HostileFileTest, AFileSystemThatThrowsChangesNothing)
+{
+    w.files.files["/perm/hostile.txt"] = header + "5\r\n";
+    w.controller.okexternClick();
+    refreshFileList();
+    w.controller.file1Click(0);
+    const Snapshot before = snapshot(w.form);
+    w.files.throwing = true;
+    EXPECT_THROW(w.controller.okexternokClick(), std::bad_alloc);
+    EXPECT_EQ(snapshot(w.form), before);
+
+    // The same press goes through once the files can be read again.
+    w.files.throwing = false;
+    w.controller.okexternokClick();
+    expectTaken(1);
+}
+
 TEST_F(HostileFileTest, AMillionCommasAreAMillionAndOneEmptySpins)
 {
     const auto took = importThroughPanel(header + std::string(1000000, ',') + "\r\n");
@@ -183,10 +253,10 @@ TEST_F(HostileFileTest, LinesOfCarriageReturnsAloneAreLines)
 
 TEST_F(HostileFileTest, QuotesNestedAndRepeatedStayWithinTheFile)
 {
-    // A header item that holds megabytes of commas and line ends: shown, its
+    // A first item that holds all the window allows of commas and line ends: shown, its
     // line ends as carriage returns, and no longer than the file.
     std::string huge = "\"Spielbank";
-    for (int i = 0; i < 500000; ++i)
+    while (huge.size() + 3 < firstItemWindow - 16)
         huge += ",\r\n";
     huge += "\"\r\nB\r\nC\r\nD\r\n\"\"\"\"\"\"\r\n";
     importThroughPanel(huge + std::string(2 * megabytes, '"'));
@@ -194,6 +264,8 @@ TEST_F(HostileFileTest, QuotesNestedAndRepeatedStayWithinTheFile)
     EXPECT_TRUE(caption.starts_with("Spielbank,\r,\r"));
     EXPECT_EQ(caption.find('\n'), std::string::npos);
     EXPECT_LE(caption.size(), huge.size());
+    EXPECT_LE(caption.find('B'), headerItemKept + 1)
+        << "a header item is shown from its start only";
     // The quoted empty item, and the run of quotes behind it, whose first two
     // quotes make an empty item and whose rest is dropped: two spins of 0.
     expectTaken(2);

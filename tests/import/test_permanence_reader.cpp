@@ -3,18 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace ravelin {
 namespace {
 
-std::vector<std::string> cut(std::string_view bytes)
+// The items of the bytes, given to the reader at most `chunk` bytes at a
+// time, so that every place where one block ends and the next begins is met.
+std::vector<std::string> cut(std::string_view bytes, std::size_t chunk = SIZE_MAX)
 {
     std::vector<std::string> items;
-    PermanenceItems in(bytes);
-    while (!in.atEnd())
-        items.emplace_back(in.next());
+    std::size_t pos = 0;
+    PermanenceItems in([&](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+        const std::size_t n = std::min({size, chunk, bytes.size() - pos});
+        bytes.copy(buffer, n, pos);
+        pos += n;
+        return n;
+    });
+    while (!in.atEnd()) {
+        in.next(SIZE_MAX, false);
+        items.emplace_back(in.text());
+    }
     return items;
 }
 
@@ -29,6 +40,7 @@ class ItemCuttingTest : public ::testing::TestWithParam<ItemCase> {};
 TEST_P(ItemCuttingTest, CutsAsTheFileIsMeant)
 {
     EXPECT_EQ(cut(GetParam().bytes), GetParam().items);
+    EXPECT_EQ(cut(GetParam().bytes, 1), GetParam().items) << "read a byte at a time";
 }
 
 INSTANTIATE_TEST_SUITE_P(

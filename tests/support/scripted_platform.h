@@ -6,10 +6,13 @@
 #include "window/platform.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <initializer_list>
 #include <map>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -86,12 +89,20 @@ public:
 // Files and folders held in memory. Paths use '/'.
 class MemoryFileSystem : public FileSystem {
 public:
-    std::optional<std::string> readFile(const std::string& path) override
+    // A file of `size` bytes that is not held: `start`, then `fill` to its end.
+    struct Generated {
+        std::string start;
+        std::uint64_t size = 0;
+        char fill = '\0';
+    };
+
+    std::unique_ptr<OpenFile> open(const std::string& path) override
     {
-        const auto it = files.find(path);
-        if (it == files.end())
-            return std::nullopt;
-        return it->second;
+        if (const auto it = files.find(path); it != files.end())
+            return std::make_unique<MemoryFile>(*this, Generated{it->second, it->second.size()});
+        if (const auto it = generated.find(path); it != generated.end())
+            return std::make_unique<MemoryFile>(*this, it->second);
+        return nullptr;
     }
     std::string executableFolder() override { return exeFolder; }
     std::string currentFolder() override { return current; }
@@ -114,6 +125,10 @@ public:
         for (const auto& [p, content] : files)
             if (direct(p))
                 listing.files.push_back(p.substr(prefix.size()));
+        for (const auto& [p, content] : generated)
+            if (direct(p))
+                listing.files.push_back(p.substr(prefix.size()));
+        std::sort(listing.files.begin(), listing.files.end());
         return listing;
     }
 
@@ -128,11 +143,46 @@ public:
     }
 
     std::map<std::string, std::string> files;
+    std::map<std::string, Generated> generated;
+    // Every byte any open file was asked for, read or not.
+    std::uint64_t bytesRequested = 0;
+    // Reading throws as a file system out of memory does.
+    bool throwing = false;
     std::vector<std::string> folders; // every folder but the root, full paths
     std::vector<std::string> unreadable;
     std::string exeFolder = "/opt/ravelin";
     std::string current = "/";
     std::vector<std::string> mounts{"/"};
+
+private:
+    class MemoryFile : public OpenFile {
+    public:
+        MemoryFile(MemoryFileSystem& owner, Generated content)
+            : owner_(owner), content_(std::move(content))
+        {
+        }
+        std::optional<std::size_t> read(char* buffer, std::size_t size) override
+        {
+            owner_.bytesRequested += size;
+            if (owner_.throwing)
+                throw std::bad_alloc();
+            const auto n =
+                static_cast<std::size_t>(std::min<std::uint64_t>(size, content_.size - pos_));
+            const std::string& start = content_.start;
+            const std::size_t held =
+                pos_ < start.size() ? std::min(n, static_cast<std::size_t>(start.size() - pos_))
+                                    : 0;
+            std::copy_n(start.data() + (held ? pos_ : 0), held, buffer);
+            std::fill_n(buffer + held, n - held, content_.fill);
+            pos_ += n;
+            return n;
+        }
+
+    private:
+        MemoryFileSystem& owner_;
+        Generated content_;
+        std::uint64_t pos_ = 0;
+    };
 };
 
 // A controller over scripted seams, as the core tests use it.

@@ -11,9 +11,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
 #include <fstream>
 
 using namespace ravelin;
@@ -131,6 +133,41 @@ private slots:
             QString::fromUtf8(
                 "Spielbank Hamburg \u2013 Tisch 3\nDatum 01.12.\nFranz\u00f6sisches Roulette"));
         QCOMPARE(window->model().state.importmodus, 1);
+    }
+
+    // Names in the old code page and names with a line end in them, shown the
+    // same in every place, and the file opened by its real bytes.
+    void namesAreShownOneWay()
+    {
+        const std::string permanence = "Spielbank\r\nB\r\nC\r\nD\r\n9\r\n";
+        // Written by their bytes, which are no UTF-8 in the first name.
+        const std::string at = folder.path().toStdString() + "/monat/";
+        std::ofstream(at + "latin\xe4\xf6\xfc.txt", std::ios::binary) << permanence;
+        std::ofstream(at + "zwei\nzeilen.txt", std::ios::binary) << "";
+        // The folder stays empty for the other tests.
+        const auto emptied = qScopeGuard([&] {
+            std::remove((at + "latin\xe4\xf6\xfc.txt").c_str());
+            std::remove((at + "zwei\nzeilen.txt").c_str());
+        });
+        child<QPushButton>("okextern")->click();
+        auto* dir1 = child<QListWidget>("Dir1");
+        for (int i = 0; i < dir1->count(); ++i)
+            if (dir1->item(i)->text().trimmed() == "monat") {
+                const QPoint on = dir1->visualItemRect(dir1->item(i)).center();
+                QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, on);
+                QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, {}, on);
+                break;
+            }
+        auto* file1 = child<QListWidget>("File1");
+        QStringList shown;
+        for (int i = 0; i < file1->count(); ++i)
+            shown << file1->item(i)->text();
+        QCOMPARE(shown, QStringList({QString::fromUtf8("latin\u00e4\u00f6\u00fc.txt"),
+                                     QString::fromUtf8("zwei\ufffdzeilen.txt")}));
+        clickRow(file1, 0);
+        child<QPushButton>("okexternok")->click();
+        QCOMPARE(child<QLabel>("Label15")->text(), shown[0]);
+        QCOMPARE(child<QLineEdit>("textanzahl")->text(), QString("1"));
     }
 
     void openingAFolderListsItsFiles()

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -184,6 +185,54 @@ private slots:
     {
         QVERIFY(pressEnde([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }).shown);
         QVERIFY(!window->isVisible());
+    }
+
+    // Each showing opens at the top of the text, the first one included.
+    void theTextShowsFromTheTop()
+    {
+        std::string lines;
+        for (int i = 0; i < 300; ++i)
+            lines += "Zeile " + std::to_string(i) + "\n";
+        files.files[infoPath] = lines;
+        for (int showing = 0; showing < 2; ++showing) {
+            QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+            QVERIFY(viewer()->verticalScrollBar()->maximum() > 0);
+            QCOMPARE(viewer()->verticalScrollBar()->value(), 0);
+            viewer()->verticalScrollBar()->setValue(viewer()->verticalScrollBar()->maximum());
+            QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+        }
+    }
+
+    // A file system that throws in the middle of a press: the press changes
+    // nothing, and the window goes on answering.
+    void aFailingFileSystemLeavesTheWindowAnswering()
+    {
+        // In place before the window lists the folder it starts in.
+        files.files["/p.txt"] = "Spielbank\r\nB\r\nC\r\nD\r\n5\r\n";
+        confirmation.to.reset();
+        window = std::make_unique<Form1>(spins, confirmation, files);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::mouseClick(button("okextern"), Qt::LeftButton);
+        auto* list = window->findChild<QListWidget*>("File1");
+        QCOMPARE(list->count(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        files.throwing = true;
+        QTest::mouseClick(button("okexternok"), Qt::LeftButton);
+        QVERIFY(window->findChild<QWidget*>("Frame1")->isVisible());
+        QCOMPARE(window->model().state.importmodus, 0);
+
+        QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+        QCOMPARE(viewer()->toPlainText(),
+                 QString("Problem:\nKann die Datei Info_Ravelin.txt nicht finden."));
+        QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+        QVERIFY(!viewer()->isVisible());
+
+        files.throwing = false;
+        QTest::mouseClick(button("okexternok"), Qt::LeftButton);
+        QVERIFY(!window->findChild<QWidget*>("Frame1")->isVisible());
+        QCOMPARE(window->findChild<QLineEdit*>("textanzahl")->text(), QString("1"));
     }
 
     // The program's own info text in the viewer, as pictures to look at.
