@@ -36,13 +36,6 @@ def check(ok, what):
         print("FAIL:", what, file=sys.stderr)
 
 
-def free_display():
-    for d in range(150, 251):
-        if not os.path.exists(f"/tmp/.X11-unix/X{d}") and not os.path.exists(f"/tmp/.X{d}-lock"):
-            return d
-    sys.exit("no free display")
-
-
 def wait_for(what, probe, seconds=10.0):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
@@ -71,15 +64,24 @@ def main():
     os.makedirs(out, exist_ok=True)
     if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
         sys.exit("needs a session bus of its own: run under dbus-run-session")
-    # A screen reader that hangs on the program must not hang the test run.
+    # A screen reader that hangs on the program must not hang the test run;
+    # leaving through an exception still ends the server and the program.
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit("no answer within 100 s"))
     signal.alarm(100)
 
-    display = free_display()
-    xvfb = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=open(os.path.join(out, "xvfb-a11y.log"), "w"))
+    # The server takes a free display itself and says which: other tests
+    # start servers of their own at the same time.
+    ready, told = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            pass_fds=(told,), stdout=subprocess.DEVNULL,
+                            stderr=open(os.path.join(out, "xvfb-a11y.log"), "w"))
+    os.close(told)
     children = [xvfb]
     try:
-        wait_for("Xvfb did not start", lambda: os.path.exists(f"/tmp/.X11-unix/X{display}"))
+        with os.fdopen(ready) as answer:
+            display = answer.readline().strip()
+        if not display.isdigit():
+            sys.exit("Xvfb did not start")
         env = dict(os.environ, DISPLAY=f":{display}", QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_ACCESSIBILITY"):
