@@ -24,6 +24,8 @@ packages=(
 )
 if [ "$what" = test ]; then
   packages+=(xvfb xauth x11-utils xdotool imagemagick)
+  # The accessibility bus and a screen reader's view of the program.
+  packages+=(dbus-daemon at-spi2-core python3-pyatspi)
   # Validators of the desktop files, the SVG icon's renderer, the Debian
   # package's tools and the style checkers.
   packages+=(desktop-file-utils appstream librsvg2-bin dpkg-dev file clang-format clang-tidy)

@@ -1,11 +1,15 @@
 #include "window/accessibility.h"
 
+#include "window/grid_table_model.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QString>
+#include <QStringList>
+#include <QTableView>
 #include <QWidget>
 
 namespace ravelin {
@@ -51,6 +55,27 @@ constexpr Naming namings[] = {
     {"okexternabbruch", "Import abbrechen"},
 };
 
+// Boxes whose text changes as the program runs: a reader hears their name
+// followed by what they show now.
+constexpr const char* displayBoxes[] = {"lakut",   "Lreal",   "lzahl",  "Lrotat",
+                                        "Label11", "Label13", "Label14"};
+
+bool isDisplayBox(const QString& control)
+{
+    for (const char* box : displayBoxes)
+        if (control == QLatin1String(box))
+            return true;
+    return false;
+}
+
+QString fixedNameOf(const QString& control)
+{
+    for (const Naming& naming : namings)
+        if (control == QLatin1String(naming.control))
+            return QString::fromUtf8(naming.name);
+    return {};
+}
+
 QString captionOf(const QWidget& widget)
 {
     QString caption;
@@ -68,14 +93,13 @@ void describe(QWidget& widget)
 {
     const QString control = widget.objectName();
     QString name;
-    for (const Naming& naming : namings) {
-        if (control == QLatin1String(naming.control)) {
-            name = QString::fromUtf8(naming.name);
-            break;
-        }
+    if (auto* box = qobject_cast<QLabel*>(&widget); box && isDisplayBox(control)) {
+        nameWithValue(*box);
+    } else {
+        name = fixedNameOf(control);
+        if (name.isEmpty())
+            name = captionOf(widget);
     }
-    if (name.isEmpty())
-        name = captionOf(widget);
     if (!name.isEmpty()) {
         widget.setAccessibleName(name);
         // A drop-down list's popup is a widget of its own, and takes the focus.
@@ -88,6 +112,31 @@ void describe(QWidget& widget)
         widget.setAccessibleDescription(description);
 }
 
+void nameHeaders(QWidget& window, const char* grid, const QStringList& columns, bool rowsFromZero)
+{
+    auto* view = window.findChild<QTableView*>(QString::fromLatin1(grid));
+    if (!view)
+        return;
+    if (auto* model = qobject_cast<GridTableModel*>(view->model()))
+        model->setHeaderNames(columns, rowsFromZero);
+}
+
+// The grids' own headers are hidden; a reader names their columns by the
+// headings shown above them, and the rows of the number grids by the number.
+void nameGridHeaders(QWidget& window)
+{
+    QStringList headings;
+    for (const char* heading : {"Label6", "Label7", "Label8", "Label9"})
+        if (const auto* label = window.findChild<QLabel*>(QString::fromLatin1(heading)))
+            headings << captionOf(*label);
+    nameHeaders(window, "tabelle1", headings, true);
+    nameHeaders(window, "tabelle2", {QStringLiteral("Erstes Erscheinen (Wurf)")}, true);
+    nameHeaders(window, "tabelle3",
+                {QStringLiteral("Zahl"), QStringLiteral("Wurf/Sechser"),
+                 QStringLiteral("Wurf/Kolonne"), QStringLiteral("Wurf/Farbe")},
+                false);
+}
+
 } // namespace
 
 void describeForAccessibility(QWidget& window)
@@ -97,6 +146,20 @@ void describeForAccessibility(QWidget& window)
         if (!widget->objectName().isEmpty())
             describe(*widget);
     }
+    nameGridHeaders(window);
+}
+
+void nameWithValue(QLabel& box)
+{
+    if (!isDisplayBox(box.objectName()))
+        return;
+    QString name = fixedNameOf(box.objectName());
+    const QString value = box.text().simplified();
+    if (!value.isEmpty())
+        name += QStringLiteral(": ") + value;
+    // Every new name is announced; an unchanged one need not be.
+    if (box.accessibleName() != name)
+        box.setAccessibleName(name);
 }
 
 } // namespace ravelin

@@ -1,5 +1,6 @@
 #pragma once
 
+class QLabel;
 class QWidget;
 
 namespace ravelin {
@@ -10,6 +11,14 @@ namespace ravelin {
 // description is the control's tool tip without its surrounding blanks.
 // Buttons whose caption changes while the program runs are named by their
 // role, so their name stays the same.
+// The grids' columns are named by their headings, the rows of the number grids
+// by their number.
 void describeForAccessibility(QWidget& window);
+
+// A display box (counters, the number, the rotation, the first-double boxes)
+// is named by its role followed by the value it shows, so that a reader hears
+// the value; called again whenever the box's text changes. Other labels keep
+// their name.
+void nameWithValue(QLabel& box);
 
 } // namespace ravelin

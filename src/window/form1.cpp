@@ -611,6 +611,7 @@ void Form1::refresh()
 void Form1::applyLabel(Label& label, QLabel* widget)
 {
     widget->setText(captionForDisplay(label.caption()));
+    nameWithValue(*widget);
     widget->setEnabled(label.enabled());
     widget->setVisible(label.visible());
     if (hasOwnColour(label.backColour())) {

@@ -4,6 +4,8 @@
 
 #include <QBrush>
 
+#include <utility>
+
 namespace ravelin {
 
 GridTableModel::GridTableModel(GridModel& grid, QColor fixedColour, QObject* parent)
@@ -55,6 +57,28 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
                    : QVariant(Qt::AlignLeft | Qt::AlignTop);
     default:
         return {};
+    }
+}
+
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    // A reader asks for the spoken text first and falls back to the shown one.
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        if (orientation == Qt::Horizontal && section >= 0 && section < columnNames_.size())
+            return columnNames_.at(section);
+        if (orientation == Qt::Vertical && rowsFromZero_ && section >= 0 && section < grid_.rows())
+            return QString::number(section);
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void GridTableModel::setHeaderNames(QStringList columns, bool rowsFromZero)
+{
+    columnNames_ = std::move(columns);
+    emit headerDataChanged(Qt::Horizontal, 0, grid_.cols() - 1);
+    if (rowsFromZero != rowsFromZero_) {
+        rowsFromZero_ = rowsFromZero;
+        emit headerDataChanged(Qt::Vertical, 0, grid_.rows() - 1);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QStringList>
 
 namespace ravelin {
 
@@ -18,6 +19,11 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // What a screen reader calls the columns, and whether it calls the rows by
+    // their number from 0 rather than from 1. The headers stay hidden on screen.
+    void setHeaderNames(QStringList columns, bool rowsFromZero);
 
     // Tells the views about the rows the handlers touched since last time.
     GridModel::Changes publishChanges();
@@ -27,6 +33,8 @@ public:
 private:
     GridModel& grid_;
     QColor fixedColour_;
+    QStringList columnNames_;
+    bool rowsFromZero_ = false;
 };
 
 } // namespace ravelin

@@ -3,7 +3,9 @@
 #include "support/scripted_platform.h"
 #include "window/form1.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QLabel>
 #include <QPushButton>
 #include <QSet>
 #include <QtTest>
@@ -45,6 +47,7 @@ private:
 private slots:
     void init()
     {
+        spins = ScriptedSpins();
         window = std::make_unique<Form1>(spins, confirmation, files);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -140,6 +143,60 @@ private slots:
         QCOMPARE(okstart->text(), QString("Weiter"));
         QCOMPARE(accessibleText(okstart, QAccessible::Name), before);
         QVERIFY(before.contains(okstart->text()));
+    }
+
+    // A reader hears each display box's value after its name, whichever way
+    // the run writes or empties it: after every press the name is the role,
+    // and the shown text if there is one. Three equal numbers fill the
+    // first-double boxes; "Rotation/37" writes the rotation and empties the
+    // first-double boxes again at each triple start.
+    void displayBoxesSayWhatTheyShow_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("filled");
+        QTest::newRow("Einzelschritt")
+            << "Option1_0"
+            << QStringList{"lakut", "Lreal", "lzahl", "Label11", "Label13", "Label14"};
+        QTest::newRow("Rotation/37")
+            << "Option1_3" << QStringList{"lakut", "Lreal", "lzahl", "Lrotat", "Label14"};
+    }
+    void displayBoxesSayWhatTheyShow()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, filled);
+        const std::pair<const char*, const char*> boxes[] = {
+            {"lakut", "Anzahl W\u00fcrfe real"},
+            {"Lreal", "Anzahl W\u00fcrfe akut"},
+            {"lzahl", "Aktuell geworfene Zahl"},
+            {"Lrotat", "Aktuelle Rotation"},
+            {"Label11", "Erstmals eine Zahl doppelt"},
+            {"Label13", "Erstmals eine Zahl doppelt hintereinander"},
+            {"Label14", "Erstmals eine Zahl dreifach hintereinander"},
+        };
+        for (int i = 0; i < 4; ++i)
+            spins.addNumber(15);
+        // Enough spins for a whole rotation, which "Rotation/37" asks for.
+        QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "300");
+        auto* choice = window->findChild<QAbstractButton*>(option);
+        choice->click();
+        QVERIFY(choice->isChecked());
+        auto* okstart = window->findChild<QPushButton*>("okstart");
+        QSet<QString> seen;
+        for (int press = 0; press < 12 && okstart->isEnabled(); ++press) {
+            QTest::mouseClick(okstart, Qt::LeftButton);
+            for (const auto& [control, role] : boxes) {
+                auto* box = window->findChild<QLabel*>(control);
+                QVERIFY2(box, control);
+                const QString shown = box->text().simplified();
+                const QString expected =
+                    QString::fromUtf8(role) + (shown.isEmpty() ? QString() : ": " + shown);
+                QCOMPARE(accessibleText(box, QAccessible::Name), expected);
+                if (!shown.isEmpty())
+                    seen.insert(control);
+            }
+        }
+        for (const QString& control : filled)
+            QVERIFY2(seen.contains(control), qPrintable(control + " never showed a value"));
     }
 };
 
