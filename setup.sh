@@ -27,8 +27,9 @@ if [ "$what" = test ]; then
   # The accessibility bus and a screen reader's view of the program.
   packages+=(dbus-daemon at-spi2-core python3-pyatspi)
   # Validators of the desktop files, the SVG icon's renderer, the Debian
-  # package's tools and the style checkers.
-  packages+=(desktop-file-utils appstream librsvg2-bin dpkg-dev file clang-format clang-tidy)
+  # package's tools, its checker and the manual page reader, and the style
+  # checkers.
+  packages+=(desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian man-db clang-format clang-tidy)
   # The fuzzers need clang and its runtime (only recommended by clang).
   packages+=(clang libclang-rt-14-dev)
 fi

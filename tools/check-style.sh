@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks the house style: clang-format over every tracked C++ file, and
-# clang-tidy over the sources in src/ with the compile commands of a build
-# folder configured with the window (CMAKE_EXPORT_COMPILE_COMMANDS is on).
+# Checks the house style: the licence's SPDX line atop every source, build
+# and script file, clang-format over every tracked C++ file, and clang-tidy
+# over the sources in src/ with the compile commands of a build folder
+# configured with the window (CMAKE_EXPORT_COMPILE_COMMANDS is on).
 # Exits non-zero on any finding.
 # Usage: tools/check-style.sh [BUILD_FOLDER]   (default: build)
 set -euo pipefail
@@ -14,6 +15,8 @@ format=$(pick clang-format-14 clang-format)
 tidy=$(pick clang-tidy-14 clang-tidy)
 
 status=0
+"$here/tools/add-spdx.sh" --check || status=1
+
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
 echo "clang-format: ${#files[@]} files"
 if ! "$format" --dry-run --Werror "${files[@]}"; then

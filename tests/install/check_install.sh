@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR and checks the tree: the program
 # and its info file together in lib/ravelin, a relative launcher link in bin,
-# the desktop entry, the metainfo and the theme icons, and nothing else.
+# the desktop entry, the metainfo, the theme icons, the licence notice, the
+# changelog and the manual page, and nothing else.
 # Usage: check_install.sh BUILD_FOLDER SOURCE_FOLDER
 set -euo pipefail
 build=${1:?build folder}
@@ -45,6 +46,9 @@ expected=(
   share/applications/ravelin.desktop
   share/metainfo/de.ravelin.Ravelin.metainfo.xml
   share/icons/hicolor/scalable/apps/ravelin.svg
+  share/doc/ravelin/copyright
+  share/doc/ravelin/changelog.gz
+  share/man/man1/ravelin.1.gz
 )
 [ -f "$info" ] && expected+=(lib/ravelin/info_ravelin.txt)
 for size in 16 24 32 48 64 128 256; do
