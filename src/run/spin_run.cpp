@@ -60,16 +60,18 @@ void SpinRun::clearCandidates()
     const bool onlyCandidates = t1.colourAt(0, 2) == colour::windowBackground &&
                                 t1.colourAt(0, 3) == colour::windowBackground;
     if (onlyCandidates) {
-        if (paintedGroup_ > 0)
-            t1.fillColour(3, 6 * paintedGroup_ - 5, 6 * paintedGroup_, colour::windowBackground);
-        if (paintedPair_ > 0)
-            t1.fillColour(2, paintedPair_, paintedPair_ + 1, colour::windowBackground);
+        for (int group = 1; group <= 6; ++group)
+            if (paintedGroups_ & (1u << group))
+                t1.fillColour(3, 6 * group - 5, 6 * group, colour::windowBackground);
+        for (int row = 1; row < lastNumber; row += 2)
+            if (paintedPairs_ & (std::uint64_t{1} << row))
+                t1.fillColour(2, row, row + 1, colour::windowBackground);
     } else {
         for (int col : {2, 3})
             t1.fillColour(col, 0, lastNumber, colour::windowBackground);
     }
-    paintedGroup_ = 0;
-    paintedPair_ = 0;
+    paintedGroups_ = 0;
+    paintedPairs_ = 0;
     // The current cell ends where walking the two columns cell by cell leaves it.
     t1.setRow(lastNumber);
     t1.setCol(3);
@@ -121,7 +123,7 @@ void SpinRun::sixGroupPhase()
     // The group's six numbers, top to bottom; the current cell ends on the last.
     GridModel& t1 = form_.tabelle1;
     t1.fillColour(3, 6 * s.aktsechser - 5, 6 * s.aktsechser, colour::candidateBlue);
-    paintedGroup_ = s.aktsechser;
+    paintedGroups_ |= static_cast<std::uint8_t>(1u << s.aktsechser);
     t1.setRow(6 * s.aktsechser);
     t1.setCol(3);
     s.wurfnummer += 1;
@@ -140,7 +142,7 @@ void SpinRun::columnPhase()
     GridModel& t1 = form_.tabelle1;
     t1.setColourAt(pair - 1, 2, colour::candidateBlue);
     t1.setColourAt(pair - 2, 2, colour::candidateBlue);
-    paintedPair_ = pair - 2;
+    paintedPairs_ |= std::uint64_t{1} << (pair - 2);
     // The current cell ends on the odd one, painted last.
     t1.setRow(pair - 2);
     t1.setCol(2);

@@ -51,10 +51,11 @@ private:
     SpinSource& spins_;
     Statistics statistics_;
     RunModes runModes_;
-    // The candidates the current triple has painted: its six-group and the
-    // first row of its pair; 0 for none.
-    int paintedGroup_ = 0;
-    int paintedPair_ = 0;
+    // The candidates painted since the last clear, the next triple's group
+    // painted by a run going on included: one bit per six-group, one per
+    // first row of a pair.
+    std::uint8_t paintedGroups_ = 0;
+    std::uint64_t paintedPairs_ = 0;
 };
 
 } // namespace ravelin

@@ -557,6 +557,7 @@ public:
 
     struct Before {
         std::int16_t kombiwurf;
+        std::int16_t schritt;
         std::int16_t rotationen;
         std::string textanzahl;
         ImportSnapshot import;
@@ -567,7 +568,8 @@ public:
 
     Before before() const
     {
-        Before b{f_.state.kombiwurf, f_.state.rotationen, f_.textanzahl.text(), {}};
+        Before b{
+            f_.state.kombiwurf, f_.state.schritt, f_.state.rotationen, f_.textanzahl.text(), {}};
         if (f_.Frame1.visible())
             b.import = importSnapshot(f_);
         return b;
@@ -638,7 +640,41 @@ private:
     // A positive spin count has been entered since the run last ended or was
     // set back, so Start may be enabled.
     bool startAllowed_ = false;
+    // The candidate cells of tabelle1 painted since the last triple start,
+    // one bit per row: column 2, column 3.
+    std::uint64_t painted_[2] = {0, 0};
+
+    void notePainted(const Before& before);
 };
+
+// Follows from the state which phases of the press painted: a triple start
+// clears and may begin with its six-group, a column phase adds its pair, and
+// a colour phase may go on into the next triple's six-group.
+void Session::notePainted(const Before& before)
+{
+    const SessionState& s = f_.state;
+    const auto group = [&] {
+        for (int row = 6 * s.aktsechser - 5; row <= 6 * s.aktsechser; ++row)
+            painted_[1] |= std::uint64_t{1} << row;
+    };
+    if (before.kombiwurf >= logRows)
+        return; // the press only ends the run
+    if (before.schritt == 1) {
+        if (s.schritt == 2) {
+            const int pair = 6 * s.aktsechser - 5 + 2 * s.aktkolonne;
+            painted_[0] |= std::uint64_t{3} << (pair - 2);
+        }
+    } else if (before.schritt == 2) {
+        // The row after the one just composed is written by nothing but
+        // the next six-group phase.
+        if (s.kombiwurf > before.kombiwurf && !f_.tabelle3.textAt(s.kombiwurf, 1).empty())
+            group();
+    } else {
+        painted_[0] = painted_[1] = 0;
+        if (f_.okstart.enabled())
+            group();
+    }
+}
 
 std::string Session::check(const Action& x, const Before& before)
 {
@@ -709,6 +745,18 @@ std::string Session::check(const Action& x, const Before& before)
     }
     if (sum != counted_)
         why << "counts add up to " << sum << ", composed since the last clear " << counted_ << "; ";
+
+    // Blue are exactly the candidates painted since the last triple start.
+    if (restarted)
+        painted_[0] = painted_[1] = 0;
+    if (x.kind == Kind::Start)
+        notePainted(before);
+    for (int col : {2, 3})
+        for (int n = 0; n <= 36; ++n)
+            if ((f_.tabelle1.colourAt(n, col) == colour::candidateBlue) !=
+                ((painted_[col - 2] >> n & 1) != 0))
+                why << "tabelle1 (" << n << ", " << col << ") "
+                    << (painted_[col - 2] >> n & 1 ? "not blue" : "blue") << "; ";
 
     // The log and the displays of the last composed number.
     if (s.kombiwurf > 0) {
