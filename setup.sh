@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Ravelin, builds it, and then either starts
 # the program (./setup.sh run) or runs every test (./setup.sh test).
 # Installs only what is missing; a second call with everything in place

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole run in the core, against a floor that composes the same triples
 // into plain arrays and formats their log texts, and nothing else.
 

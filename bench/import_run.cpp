@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import of a large permanence as the OK press does it, from the file on
 // disk to the spins in the session, against the least any reader of the file
 // must do: read it in buffered blocks and count its lines with memchr.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and memory, each program timed as a whole process: from the
 // spawn to its exit, offscreen, the programs taking turns so that all of
 // them meet the same machine load. Peak resident memory comes from the exited

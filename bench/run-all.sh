@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in a Release folder of their own (build-bench), runs
 # them one after the other and prints every figure with its budget as one
 # table. Exits with 1 when a figure misses its budget or a benchmark fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's window started as the program starts it, shown, exposed and
 // left again: the Form1 side of the start-up figure. With "run" as its
 // argument it also presses the whole run through before it leaves, for the

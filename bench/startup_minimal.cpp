@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program does to show a window: one empty QWidget,
 // shown and exposed the same way, then left.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The minimal window with one line of text on it: the same as the minimal
 // one but for the fonts it has to find, load and draw. Shown for context, as
 // what any window with text pays at start-up before the program's own work.

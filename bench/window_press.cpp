@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every press of the whole run on the window, offscreen: the median and the
 // slowest press, and whether presses slow down as the log fills.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text read as a number gives a finite number, and the same one when the
 // text is read again or with blanks around its characters.
 #include "control/number_reading.h"

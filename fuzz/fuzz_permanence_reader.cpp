@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a permanence file: either the import refuses them and nothing
 // changes, or the session holds exactly what the reader found: N spins in
 // slots 1 to N of N + 21 slots, the header lines as valid UTF-8 in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the info file, read as rich text and as the viewer reads it:
 // no crash, every text valid UTF-8, and a document whose size grows at most
 // linearly with the input.

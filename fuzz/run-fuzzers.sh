@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets of the readers with clang (core only) and runs each
 # for FUZZ_SECONDS seconds (default 60) from its seed corpus. Any crash,
 # sanitizer report, leak, time-out or memory blow-up fails the script; the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks which folders of src/ may include which.
 
 The layers, from the ground up: board, text, window (the toolkit-free model

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the house style: the licence's SPDX line atop every source, build
 # and script file, clang-format over every tracked C++ file, and clang-tidy
 # over the sources in src/ with the compile commands of a build folder

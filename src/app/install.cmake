@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installed layout: the program and its info file together in lib/ravelin,
 # where the program looks for the info file beside its real executable, and
 # a relative link bin/ravelin to it, so the tree can be moved as a whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the window icon as PNG files, one per size of the desktop's icon
 // theme, so that the installed icons are the very picture the window shows.
 // Usage: ravelin_icons FOLDER  (writes FOLDER/ravelin-<size>.png)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/run_inputs.h"
 
 #include "control/number_reading.h"

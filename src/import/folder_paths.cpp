@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/folder_paths.h"
 
 #include "info/windows1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/permanence_reader.h"
 
 #include "control/number_reading.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/info_viewer.h"
 
 #include "info/rich_text_reader.h"

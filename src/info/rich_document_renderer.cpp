@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/rich_document_renderer.h"
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/spin_run.h"
 
 #include "control/run_mode.h"

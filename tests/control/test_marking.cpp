@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/marking.h"
 #include "run/run_helpers.h"
 #include "support/scripted_platform.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds in the real program.
 
 Starts the program under its own Xvfb with the accessibility bus switched on,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program under its own Xvfb, types a spin count, chooses
 # "Durchlauf", presses Start with the mouse, takes a screenshot, then presses
 # "Ende" and confirms with Enter. Passes when the program ends with status 0

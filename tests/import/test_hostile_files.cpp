@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Permanence files of a few megabytes in shapes no casino writes: the import
 // must neither crash nor hang, keep its memory in proportion to the file, and
 // change nothing at all where it refuses the file.

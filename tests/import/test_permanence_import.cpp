@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/permanence_import.h"
 #include "support/scripted_platform.h"
 #include "window/guidance_text.h"

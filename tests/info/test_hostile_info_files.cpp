@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Info files of a few megabytes in shapes no editor writes: the viewer must
 // neither crash nor hang, show valid UTF-8 no bigger than the file allows,
 // and report a file it cannot read inside the viewer.

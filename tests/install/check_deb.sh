@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with cpack into a scratch folder and inspects it
 # with dpkg-deb: its control fields, its declared dependencies and its files,
 # the changelog, manual page and licence notice, and has Debian's own checker

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the menu entry and the software-centre description with Debian's
 # validators and checks that they name each other, the program and the icon.
 # Usage: check_desktop_files.sh SOURCE_FOLDER

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The theme icons must be the window icon's picture: the PNGs are rendered
 # again from the window's icon painter and compared, and the hand-drawn SVG
 # is rasterised and compared with the largest PNG.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch DESTDIR and checks the tree: the program
 # and its info file together in lib/ravelin, a relative launcher link in bin,
 # the desktop entry, the metainfo, the theme icons, the licence notice, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layer check on a tiny tree that breaks each of its rules once, and on
 # the same tree mended: every broken rule is found at its line, and a sound
 # tree passes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader learns about the window's controls.
 
 #include "support/scripted_platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the user first sees it: real widgets, offscreen.
 
 #include "support/shown_window.h"

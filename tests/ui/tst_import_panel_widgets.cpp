@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import panel with real folders, driven through its widgets.
 
 #include "support/scripted_platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The info viewer as the window shows it, and Ende through the real question.
 
 #include "support/message_box_probe.h"

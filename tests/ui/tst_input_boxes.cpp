@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing, pasting and deleting in the real input boxes.
 
 #include "support/shown_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marking numbers with the mouse in the real frequency grid.
 
 #include "support/shown_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real question of Abbruch, answered by the test as a user would.
 
 #include "support/message_box_probe.h"

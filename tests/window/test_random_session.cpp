@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long session of random user actions over the whole core, checking after
 // every action what must hold whatever the user does. A failure names the
 // seed and the action, so that
