@@ -20,12 +20,12 @@ struct Permanence {
 
 // A file that is no permanence is told by its first item; this much of the
 // file at most is read to settle it, whatever the file's size.
-constexpr std::size_t firstItemWindow = 64 * 1024;
+constexpr std::size_t firstItemWindow = std::size_t{64} * 1024;
 // A header item is shown from this many of its bytes at most.
-constexpr std::size_t headerItemKept = 4 * 1024;
+constexpr std::size_t headerItemKept = std::size_t{4} * 1024;
 // A spin item is read from this many of its bytes at most, blanks not
 // counted: more than any number a double tells apart needs.
-constexpr std::size_t spinItemKept = 4 * 1024;
+constexpr std::size_t spinItemKept = std::size_t{4} * 1024;
 
 // Reads a permanence file block by block. Nothing is returned for an empty
 // file, for one whose first item does not begin with "Spielbank" or does not

@@ -23,7 +23,7 @@ public:
     // program's own text, keeps the worst of it near 0.25 s. Paragraphs cost
     // about 3 us and 0.3 KiB each (20000 lines 0.06 s, 5 MiB); 5000 of them take
     // 0.02 s, and the program's own text has 46.
-    static constexpr std::size_t maxBytes = 32 * 1024;
+    static constexpr std::size_t maxBytes = std::size_t{32} * 1024;
     static constexpr std::size_t maxParagraphs = 5000;
     // The last line of a text cut to these bounds.
     static constexpr const char* shortenedLine = "[Der Text ist gekürzt: die Datei ist zu lang.]";
