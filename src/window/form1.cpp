@@ -13,7 +13,6 @@
 #define RAVELIN_HAS_RICH_RENDERER 1
 #endif
 
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -443,6 +442,9 @@ void Form1::buildWidgets()
         if (model().Frame1.visible()) {
             frame1_->raise();
             applyHiddenLists();
+            // The focus does not stay behind the panel: Import has it, after a key.
+            if (QWidget* focused = focusWidget(); focused && !takesTabFocus(focused))
+                focusNextPrevChild(true);
         }
     };
 
@@ -650,8 +652,8 @@ bool Form1::focusNextPrevChild(bool next)
 {
     const int count = static_cast<int>(focusOrder_.size());
     int at = -1;
-    for (QWidget* w = QApplication::focusWidget(); w && at < 0 && w != this;
-         w = w->parentWidget()) {
+    // The window's own focus child: it is known while a message box is up, too.
+    for (QWidget* w = focusWidget(); w && at < 0 && w != this; w = w->parentWidget()) {
         const auto it = std::find(focusOrder_.begin(), focusOrder_.end(), w);
         if (it != focusOrder_.end())
             at = static_cast<int>(it - focusOrder_.begin());
