@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -151,7 +152,9 @@ public:
     explicit PlainCellDelegate(QWidget* view)
         : QStyledItemDelegate(view),
           // The margin the style keeps between a cell's edge and its text.
-          textMargin_(view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1)
+          textMargin_(view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1),
+          // The grids' face is of fixed pitch: a text is as wide as its characters.
+          charWidth_(QFontMetrics(view->font()).horizontalAdvance(QLatin1Char('0')))
     {
     }
 
@@ -161,21 +164,31 @@ public:
         const QVariant background = index.data(Qt::BackgroundRole);
         if (background.isValid())
             painter->fillRect(option.rect, qvariant_cast<QBrush>(background));
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        const QColor ink = foreground.isValid() ? qvariant_cast<QBrush>(foreground).color()
+                                                : option.palette.color(QPalette::Text);
+        // The grid with the focus shows where its arrow keys stand.
+        if (option.state & QStyle::State_HasFocus) {
+            painter->setPen(QPen(ink, 1, Qt::DotLine));
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        }
         const QString text = index.data(Qt::DisplayRole).toString();
         if (text.isEmpty())
             return;
-        const QVariant foreground = index.data(Qt::ForegroundRole);
-        painter->setPen(foreground.isValid() ? qvariant_cast<QBrush>(foreground).color()
-                                             : option.palette.color(QPalette::Text));
+        painter->setPen(ink);
         painter->setFont(option.font);
         const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        // A text too long for its cell is cut at the cell's edge.
-        painter->drawText(option.rect.adjusted(textMargin_, 0, -textMargin_, 0),
+        // The margins give way to a text that needs the room, as five digits
+        // do in the green grid; a text longer still is cut at the cell's edge.
+        const int spare = option.rect.width() - static_cast<int>(text.size()) * charWidth_;
+        const int margin = std::clamp(spare / 2, 0, textMargin_);
+        painter->drawText(option.rect.adjusted(margin, 0, -margin, 0),
                           static_cast<int>(alignment | Qt::TextSingleLine), text);
     }
 
 private:
     int textMargin_;
+    int charWidth_;
 };
 
 } // namespace
@@ -316,11 +329,17 @@ void Form1::buildWidgets()
         view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         view->setSelectionMode(QAbstractItemView::NoSelection);
+        // Tab leaves the grid; the arrow keys move within it.
+        view->setTabKeyNavigation(false);
         view->setItemDelegate(new PlainCellDelegate(view));
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setWordWrap(false);
         view->setCornerButtonEnabled(false);
         view->setGeometry(geometry);
+        // Where the user scrolls the grid, its model knows: a later scroll
+        // to the same row must still move the view.
+        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, view,
+                [&grid](int top) { grid.scrolledTo(top); });
         if (!grid.toolTip().empty())
             view->setToolTip(fromModel(grid.toolTip()));
         return std::pair{view, tableModel};
@@ -348,8 +367,10 @@ void Form1::buildWidgets()
     addButton(f.Command1, this, place(2835, 6615, 330, 285), sansFont(8.25, false));
 
     // Middle column.
-    addLabel(f.text, this, place(3420, 240, 3360, 885), sansFont(8.25, false), darkGrey,
-             Qt::AlignLeft | Qt::AlignTop, true);
+    // The guidance box reaches five pixels further either side than designed:
+    // the panel's text needs that much more room in the face that stands in.
+    addLabel(f.text, this, place(3420, 240, 3360, 885).adjusted(-5, 0, 5, 0), sansFont(8.25, false),
+             darkGrey, Qt::AlignLeft | Qt::AlignTop, true);
     addHeading(f.Label4, this, place(3930, 1245, 540, 255), Qt::AlignLeft | Qt::AlignTop);
     addHeading(f.Label3, this, place(4710, 1245, 780, 255), Qt::AlignHCenter | Qt::AlignTop);
     addHeading(f.Label5, this, place(5610, 1245, 540, 255), Qt::AlignLeft | Qt::AlignTop);
@@ -425,6 +446,9 @@ void Form1::buildWidgets()
         if (model().Frame1.visible()) {
             frame1_->raise();
             applyHiddenLists();
+            // The focus does not stay behind the panel: Import has it, after a key.
+            if (QWidget* focused = focusWidget(); focused && !takesTabFocus(focused))
+                focusNextPrevChild(true);
         }
     };
 
@@ -508,15 +532,27 @@ void Form1::connectEvents()
     connect(haltbei_, &QLineEdit::textEdited, this, [this](const QString& text) {
         route([&] { controller().haltbeiEdited(toModel(text)); });
     });
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         connect(options_[i], &QRadioButton::clicked, this,
                 [this, i] { route([this, i] { controller().option1Click(i); }); });
+        options_[i]->installEventFilter(this);
+    }
 
     connect(drive1_, &QComboBox::activated, this,
             [this](int index) { route([this, index] { controller().drive1Choose(index); }); });
     connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const int row = dir1_->row(item);
         route([this, row] { controller().dir1Open(row); });
+    });
+
+    // Whatever way the user chooses a file, it is chosen as by a click; the
+    // list's own refills are blocked from this.
+    connect(file1_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = file1_->selectedItems();
+        if (chosen.isEmpty())
+            return;
+        const int row = file1_->row(chosen.first());
+        route([this, row] { controller().file1Click(row); });
     });
 
     // Clicks into the frequency grid and the file list act on release, where
@@ -527,6 +563,28 @@ void Form1::connectEvents()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int index = static_cast<int>(
+            std::find(std::begin(options_), std::end(options_), watched) - std::begin(options_));
+        if (index < OptionGroup::count && key->modifiers() == Qt::NoModifier) {
+            if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right) {
+                moveOption(index, 1);
+                return true;
+            }
+            if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left) {
+                moveOption(index, -1);
+                return true;
+            }
+        }
+    }
+    if (event->type() == QEvent::MouseButtonDblClick && watched == tabelle1_->viewport())
+        dropNextRelease_ = true;
+    if (event->type() == QEvent::MouseButtonRelease && watched == tabelle1_->viewport() &&
+        dropNextRelease_) {
+        dropNextRelease_ = false;
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
@@ -571,7 +629,64 @@ void Form1::setFocusOrder()
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
+        focusOrder_.push_back(widget);
     }
+}
+
+bool Form1::takesTabFocus(QWidget* widget) const
+{
+    if (!widget->isEnabled() || !widget->isVisible())
+        return false;
+    // Nor is a control reached that a panel shown over it covers whole.
+    for (QWidget* cover : {static_cast<QWidget*>(frame1_), static_cast<QWidget*>(infotext_)}) {
+        if (cover == widget || !cover->isVisible() || cover->isAncestorOf(widget))
+            continue;
+        const QRect area(widget->mapTo(this, QPoint(0, 0)), widget->size());
+        if (cover->geometry().contains(area))
+            return false;
+    }
+    // The option group is one stop: its selected option.
+    for (int i = 0; i < OptionGroup::count; ++i)
+        if (widget == options_[i])
+            return controller_->form().Option1.isSelected(i);
+    return true;
+}
+
+bool Form1::focusNextPrevChild(bool next)
+{
+    const int count = static_cast<int>(focusOrder_.size());
+    int at = -1;
+    // The window's own focus child: it is known while a message box is up, too.
+    for (QWidget* w = focusWidget(); w && at < 0 && w != this; w = w->parentWidget()) {
+        const auto it = std::find(focusOrder_.begin(), focusOrder_.end(), w);
+        if (it != focusOrder_.end())
+            at = static_cast<int>(it - focusOrder_.begin());
+    }
+    if (at < 0)
+        at = next ? count - 1 : 0;
+    for (int step = 1; step <= count; ++step) {
+        QWidget* candidate = focusOrder_[static_cast<std::size_t>(
+            ((at + (next ? step : -step)) % count + count) % count)];
+        if (takesTabFocus(candidate)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form1::moveOption(int index, int step)
+{
+    // Top to bottom on screen the options stand 0, 1, 3, 2; the keys go round.
+    constexpr int onScreen[OptionGroup::count] = {0, 1, 3, 2};
+    const int place = static_cast<int>(std::find(std::begin(onScreen), std::end(onScreen), index) -
+                                       std::begin(onScreen));
+    const int chosen = onScreen[(place + step + OptionGroup::count) % OptionGroup::count];
+    route([this, chosen] { controller().option1Click(chosen); });
+    // The focus goes with the option the handling left selected.
+    const int selected = model().Option1.selected();
+    if (selected >= 0 && selected < OptionGroup::count)
+        options_[selected]->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 template <typename Handler> void Form1::route(Handler&& handler)

@@ -53,6 +53,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab walk the focus order, whatever widget has the focus.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct OwnPlatform;
@@ -62,6 +64,9 @@ private:
     void buildWidgets();
     void connectEvents();
     void setFocusOrder();
+    bool takesTabFocus(QWidget* widget) const;
+    // An arrow key on an option: the next option on screen is chosen.
+    void moveOption(int index, int step);
     // Runs one handler, then refreshes the window and ends it if asked to.
     template <typename Handler> void route(Handler&& handler);
 
@@ -102,4 +107,8 @@ private:
     QTextBrowser* infotext_ = nullptr;
     QFrame* shape1_ = nullptr;
     bool refreshing_ = false;
+    std::vector<QWidget*> focusOrder_;
+    // The release that ends a double-click in the frequency grid: its
+    // first click has toggled already.
+    bool dropNextRelease_ = false;
 };

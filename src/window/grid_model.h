@@ -3,6 +3,7 @@
 
 #include "window/colour.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -48,6 +49,8 @@ public:
 
     void setTopRow(int row);
     int topRow() const { return topRow_; }
+    // The row the user scrolled to top: known from now on, nothing to show.
+    void scrolledTo(int row) { topRow_ = std::clamp(row, 0, std::max(rows_ - 1, 0)); }
 
     // Where the user's last click or drag ended.
     void setSelectionEnd(int row, int col);

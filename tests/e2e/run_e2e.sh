@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Starts the program under its own Xvfb, types a spin count, chooses
-# "Durchlauf", presses Start with the mouse, takes a screenshot, then presses
-# "Ende" and confirms with Enter. Passes when the program ends with status 0
-# and the screenshot shows the window. The screenshot stays in the output
-# folder (ravelin-e2e.png).
+# Starts the program under its own Xvfb, twice. With the mouse: types a spin
+# count, chooses "Durchlauf", presses Start, takes a screenshot, then presses
+# "Ende" and confirms with Enter. With the keyboard alone: types a count,
+# chooses "Durchlauf" with the arrow keys, presses Start by Space 20 times
+# (screenshot), restarts through "Abbruch" and Return, opens Import, chooses
+# a permanence with the arrow keys (screenshot), imports it, runs it by Space
+# and leaves by "Ende" and Return. Passes when the program ends with status 0
+# both times and the screenshots show the window. The screenshots stay in the
+# output folder (ravelin-e2e.png, ravelin-e2e-keys-run.png,
+# ravelin-e2e-keys-import.png).
 # Usage: run_e2e.sh PROGRAM OUTPUT_FOLDER
 set -euo pipefail
 program=${1:?program}
@@ -41,28 +46,56 @@ done
 export DISPLAY=:$display
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR
 
-QT_QPA_PLATFORM=xcb "$program" >"$out/program.log" 2>&1 &
-ppid=$!
+# Starts the program in the given folder and waits for its window.
+launch() {
+  (cd "$1" && exec env QT_QPA_PLATFORM=xcb "$program") >>"$out/program.log" 2>&1 &
+  ppid=$!
+  window=""
+  for _ in $(seq 100); do
+    window=$(timeout 5 xdotool search --onlyvisible --name "Ravelin" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    kill -0 "$ppid" 2>/dev/null || { echo "the program ended before its window showed" >&2; exit 1; }
+    sleep 0.1
+  done
+  [ -n "$window" ] || { echo "no window named Ravelin" >&2; exit 1; }
+  # Without a window manager the keys go where the input focus is set.
+  x windowfocus --sync "$window"
+  sleep 0.3
+}
 
-window=""
-for _ in $(seq 100); do
-  window=$(timeout 5 xdotool search --onlyvisible --name "Ravelin" 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  kill -0 "$ppid" 2>/dev/null || { echo "the program ended before its window showed" >&2; exit 1; }
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "no window named Ravelin" >&2; exit 1; }
+# Waits for the program to end; sets code to its exit status.
+await_end() {
+  code=""
+  for _ in $(seq 100); do
+    if ! kill -0 "$ppid" 2>/dev/null; then
+      wait "$ppid" && code=0 || code=$?
+      break
+    fi
+    sleep 0.1
+  done
+  local ended=$ppid
+  ppid=""
+  if [ -z "$code" ]; then
+    echo "the program did not end within 10 s of $1" >&2
+    kill "$ended" 2>/dev/null || true
+    exit 1
+  fi
+}
 
 x() { timeout 10 xdotool "$@"; }
 # Client-area places of the window, in pixels (15 twips each).
 click() { x mousemove --window "$window" --sync "$1" "$2" click 1; sleep 0.3; }
+# Keys to the window, one after the other.
+keys() { x key --delay 80 "$@"; sleep 0.3; }
 durchlauf=(532 116) # the option "Durchlauf": 7200,1530 twips, 1575 x 435
 start=(532 287)     # "Start": 7140,4080 twips, 1680 x 450, at its centre
 ende=(532 435)      # "Ende": 7140,6300 twips, 1680 x 450, at its centre
 
-# Without a window manager the keys go where the input focus is set.
-x windowfocus --sync "$window"
-sleep 0.3
+: >"$out/program.log"
+status=0
+
+# --- With the mouse -------------------------------------------------------
+launch "$PWD"
 x type --delay 50 30
 sleep 0.3
 click "${durchlauf[@]}"
@@ -75,34 +108,69 @@ click "${ende[@]}"
 sleep 0.5
 # The question "Ende" asks has Yes as its default button.
 x key Return
+await_end "Ende and Enter"
+[ "$code" -eq 0 ] || { echo "the program ended with status $code" >&2; status=1; }
 
-code=""
-for _ in $(seq 100); do
-  if ! kill -0 "$ppid" 2>/dev/null; then
-    wait "$ppid" && code=0 || code=$?
-    break
-  fi
-  sleep 0.1
-done
-ppid_done=$ppid
-ppid=""
-if [ -z "$code" ]; then
-  echo "the program did not end within 10 s of Ende and Enter" >&2
-  kill "$ppid_done" 2>/dev/null || true
-  exit 1
-fi
+# --- With the keyboard alone -------------------------------------------------
+# A folder of two text files; the second is a permanence of 60 spins.
+perm=$out/permanence
+rm -rf "$perm"
+mkdir -p "$perm"
+printf 'keine Permanenz\r\n' >"$perm/a-notiz.txt"
+{
+  printf 'Spielbank Hamburg\r\nTisch 1\r\nTastatur\r\n'
+  for i in $(seq 60); do printf '%d\r\n' $((i * 7 % 36 + 1)); done
+} >"$perm/b-hamburg.txt"
+runshot=$out/ravelin-e2e-keys-run.png
+panelshot=$out/ravelin-e2e-keys-import.png
+rm -f "$runshot" "$panelshot"
+
+launch "$perm"
+# The caret starts in the count; then the option group, where the arrow
+# chooses "Durchlauf", and Start.
+x type --delay 50 100
+keys Tab Down Tab
+for _ in $(seq 20); do keys space; done
+sleep 0.5
+timeout 20 import -window root "$runshot"
+# Past the disabled halt box to "Ende", then "Abbruch"; Return answers Yes.
+keys Tab Tab space
+sleep 0.5
+x key Return
+sleep 0.5
+x windowfocus --sync "$window"
+sleep 0.3
+# Abbruch disabled hands the focus on to "Info"; Import stands before it.
+keys shift+Tab space
+# In the panel: the drive, the folders, the files; the arrow takes the second.
+keys Tab Tab Down
+sleep 0.5
+timeout 20 import -window root "$panelshot"
+keys Tab space
+sleep 0.5
+# The import closes the panel, the focus goes on to "Info"; back to Start
+# over "Abbruch" and "Ende", and the run by Space.
+keys shift+Tab shift+Tab shift+Tab
+for _ in $(seq 6); do keys space; done
+keys Tab space
+sleep 0.5
+x key Return
+await_end "the keyboard session"
+[ "$code" -eq 0 ] || { echo "the keyboard session ended with status $code" >&2; status=1; }
 
 status=0
 [ "$code" -eq 0 ] || { echo "the program ended with status $code" >&2; status=1; }
 
 # The window lies at the screen's top left; a blank or black screen has a
 # colour or two, the window with its grids, boxes and buttons many more.
-colours=$(timeout 20 convert "$shot" -crop 638x477+0+0 +repage -unique-colors -format '%w' info:)
-if [ "${colours:-0}" -lt 20 ]; then
-  echo "the screenshot shows $colours colours only: no window" >&2
-  status=1
-fi
-echo "screenshot $shot: $colours colours; program status $code"
+for picture in "$shot" "$runshot" "$panelshot"; do
+  colours=$(timeout 20 convert "$picture" -crop 638x477+0+0 +repage -unique-colors -format '%w' info:)
+  if [ "${colours:-0}" -lt 20 ]; then
+    echo "the screenshot $picture shows ${colours:-no} colours only: no window" >&2
+    status=1
+  fi
+  echo "screenshot $picture: $colours colours"
+done
 
 # Info with 2.6 million short lines (5 MB) as the info file, which lies beside
 # the program: the press returns, and the window still answers Ende and Enter.

@@ -9,12 +9,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QtTest>
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <tuple>
 
 using namespace ravelin;
@@ -173,34 +175,113 @@ private slots:
                  QString(" Zeigt die aktuell geworfene  Zahl an "));
     }
 
-    void noCaptionIsClipped()
+    // What the shown labels and buttons do not fit, as "name: text".
+    QStringList clippedCaptions()
     {
+        QStringList clipped;
         for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->isVisible())
+                continue;
             const QStringList lines = label->text().split('\n');
             const QFontMetrics metrics(label->font());
+            // A framed label keeps half an "x" free on the side it aligns to.
+            int room = label->contentsRect().width() - 2 * label->margin();
+            if (label->frameWidth() > 0 && !(label->alignment() & Qt::AlignHCenter))
+                room -= label->indent() >= 0 ? label->indent()
+                                             : metrics.horizontalAdvance(QLatin1Char('x')) / 2;
             for (const QString& line : lines)
-                QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(),
-                         qPrintable(label->objectName() + ": " + line));
+                if (metrics.horizontalAdvance(line) > room)
+                    clipped << QString("%1: \"%2\" %3 > %4")
+                                   .arg(label->objectName(), line)
+                                   .arg(metrics.horizontalAdvance(line))
+                                   .arg(room);
             // The three small boxes show numbers only: their digits must fit whole.
             const bool numbersOnly = label->objectName().startsWith("Label1") &&
                                      label->objectName() != "Label10" &&
                                      label->objectName() != "Label15";
             const int needed = numbersOnly ? metrics.tightBoundingRect("0123456789").height()
                                            : metrics.height() * static_cast<int>(lines.size());
-            QVERIFY2(needed <= label->contentsRect().height() + 1, qPrintable(label->objectName()));
+            if (needed > label->contentsRect().height() + 1)
+                clipped << label->objectName() + ": height";
         }
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-            if (button->text().isEmpty())
+            if (button->text().isEmpty() || !button->isVisible())
                 continue;
             const int needed =
                 qobject_cast<QRadioButton*>(button)
                     ? button->sizeHint().width()
                     : QFontMetrics(button->font()).horizontalAdvance(button->text()) + 6;
-            QVERIFY2(needed <= button->width(), qPrintable(button->objectName()));
+            if (needed > button->width())
+                clipped << button->objectName() + ": " + button->text();
         }
         auto* frame = child<QGroupBox>("Frame1");
-        QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) <
-                frame->width() - 10);
+        if (QFontMetrics(frame->font()).horizontalAdvance(frame->title()) >= frame->width() - 10)
+            clipped << "Frame1";
+        return clipped;
+    }
+
+    // Every text the program writes, in each state that shows it: the start
+    // text, the computer line, the end line, counts of five digits, the
+    // import panel's text. Also run at scale 2.
+    void noCaptionIsClipped()
+    {
+        QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
+        for (int i = 0; i < 6; ++i)
+            spins.addNumber(i + 1);
+        QTest::keyClicks(child<QLineEdit>("textanzahl"), "3");
+        auto* start = child<QPushButton>("okstart");
+        start->click();
+        QCOMPARE(start->text(), QString("Weiter"));
+        QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
+        for (int press = 0; press < 3 && start->isEnabled(); ++press)
+            start->click();
+        QVERIFY(window->model().text.caption().ends_with("***  ENDE  *** "));
+        QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
+
+        FormModel& f = window->model();
+        // Spins run to five digits; triples, at most 5000, to four.
+        for (const std::string digits : {"00000", "24999", "88888"}) {
+            f.lakut.setCaption(digits);
+            for (Label* count : {&f.Lreal, &f.Label11, &f.Label13, &f.Label14})
+                count->setCaption(digits.substr(1));
+            f.Lrotat.setCaption("888/38");
+            window->refresh();
+            QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
+        }
+
+        // Five digits of a first appearance fit the green grid's column
+        // whole: as wide in ink as in the log's wider column, same face.
+        auto* t2 = child<QTableView>("tabelle2");
+        QCOMPARE(t2->columnWidth(0), 27);
+        f.tabelle2.setTextAt(20, 0, "24999");
+        f.tabelle3.setTextAt(3, 1, "24999");
+        window->refresh();
+        const auto inkWidth = [](QTableView* view, int row, int col) {
+            const QImage image = view->viewport()->grab().toImage();
+            // In the image's own pixels, which are finer at scale 2.
+            const qreal ratio = image.devicePixelRatio();
+            const QRect shown = view->visualRect(view->model()->index(row, col));
+            const QRect cell(shown.topLeft() * ratio, shown.size() * ratio);
+            const int inkBelow = image.pixelColor(cell.topLeft()).lightness() - 80;
+            int left = cell.right(), right = cell.left();
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                for (int x = cell.left(); x <= cell.right(); ++x)
+                    if (image.pixelColor(x, y).lightness() < inkBelow) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            return right - left + 1;
+        };
+        const int whole = inkWidth(child<QTableView>("tabelle3"), 3, 1);
+        QVERIFY(whole > 15);
+        // A pixel either way is the edge of a glyph placed a fraction apart.
+        QVERIFY2(std::abs(inkWidth(t2, 20, 0) - whole) <= 1,
+                 qPrintable(QString("%1 of %2").arg(inkWidth(t2, 20, 0)).arg(whole)));
+
+        child<QPushButton>("okabbrechen")->click();
+        child<QPushButton>("okextern")->click();
+        QVERIFY(child<QGroupBox>("Frame1")->isVisible());
+        QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
     }
 
     void gridRowsFitAndStayLevel()
@@ -269,6 +350,105 @@ private slots:
         const QByteArray out = qgetenv("RAVELIN_TEST_OUTPUT");
         if (!out.isEmpty())
             QVERIFY(window->grab().save(QString::fromLocal8Bit(out) + "/window-run.png"));
+    }
+
+    // Where Tab and Shift+Tab lead from the focused control, in turn.
+    QStringList tabWalk(int steps, bool back = false)
+    {
+        QStringList seen;
+        for (int i = 0; i < steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                            back ? Qt::ShiftModifier : Qt::NoModifier);
+            seen << QApplication::focusWidget()->objectName();
+        }
+        return seen;
+    }
+
+    void tabWalksTheFocusOrderAndLeavesTheGrids()
+    {
+        const QStringList atStart{"Option1_0", "okende",   "okextern", "okinfo",   "tabelle1",
+                                  "tabelle2",  "okresetl", "Command1", "tabelle3", "textanzahl"};
+        QCOMPARE(tabWalk(10), atStart);
+        QStringList back = atStart;
+        std::reverse(back.begin(), back.end());
+        back.removeFirst();
+        back << "textanzahl";
+        QCOMPARE(tabWalk(10, true), back);
+
+        // The arrow keys choose the next option on screen, round the group,
+        // and it is the Tab stop from then on.
+        auto* halt = child<QLineEdit>("haltbei");
+        tabWalk(1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(window->model().Option1.isSelected(1));
+        QCOMPARE(QApplication::focusWidget(), child<QRadioButton>("Option1_1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QVERIFY(child<QRadioButton>("Option1_2")->isChecked()); // lowest on screen
+        QVERIFY(halt->isEnabled());                             // the change handling ran
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(window->model().Option1.isSelected(1));
+        QVERIFY(!halt->isEnabled());
+        QCOMPARE(tabWalk(2, true), QStringList({"textanzahl", "tabelle3"}));
+        QCOMPARE(tabWalk(3), QStringList({"textanzahl", "Option1_1", "okende"}));
+
+        // In a grid the arrows move, and the current cell shows while it has the focus.
+        auto* t1 = child<QTableView>("tabelle1");
+        const QRect cell = t1->visualRect(t1->model()->index(1, 1));
+        const QImage unfocused = t1->viewport()->grab(cell).toImage();
+        while (QApplication::focusWidget() != t1)
+            tabWalk(1);
+        QTest::keyClick(t1, Qt::Key_Down);
+        QTest::keyClick(t1, Qt::Key_Right);
+        QCOMPARE(t1->currentIndex(), t1->model()->index(1, 1));
+        QVERIFY(t1->viewport()->grab(cell).toImage() != unfocused);
+
+        // With the import panel open, the right column it covers is passed
+        // over; Import pressed by key hands the focus into the panel.
+        while (QApplication::focusWidget() != child<QPushButton>("okextern"))
+            tabWalk(1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(child<QGroupBox>("Frame1")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>("Drive1"));
+        const QStringList walked = tabWalk(12);
+        for (const char* covered : {"textanzahl", "Option1_1", "okende", "okabbrechen"})
+            QVERIFY2(!walked.contains(covered), qPrintable(walked.join(' ')));
+        QVERIFY2(walked.contains("File1") && walked.contains("okexternabbruch"),
+                 qPrintable(walked.join(' ')));
+        // Closed while it has the focus, the panel takes the focus with it.
+        while (QApplication::focusWidget() != child<QPushButton>("okexternabbruch"))
+            tabWalk(1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
+        QVERIFY(QApplication::focusWidget()->isVisible());
+    }
+
+    // After the user scrolled the log by hand, the restart and the next
+    // triples still bring its rows into view.
+    void theLogComesBackAfterTheUserScrolled()
+    {
+        for (int i = 0; i < 30; ++i)
+            spins.addNumber(i % 36 + 1);
+        auto* count = child<QLineEdit>("textanzahl");
+        QTest::keyClicks(count, "200");
+        auto* start = child<QPushButton>("okstart");
+        for (int press = 0; press < 3 * 3; ++press)
+            start->click();
+        auto* log = child<QTableView>("tabelle3");
+        log->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QVERIFY(log->rowAt(0) > 0);
+        child<QPushButton>("okabbrechen")->click();
+        QCOMPARE(log->rowAt(0), 0);
+
+        QTest::keyClicks(count, "200");
+        for (int press = 0; press < 25 * 3; ++press)
+            start->click();
+        log->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        for (int press = 0; press < 3; ++press)
+            start->click();
+        // The 26th triple's row is the last one in view.
+        QCOMPARE(log->rowAt(0), 1);
     }
 
     void writesAPictureOfTheWindow()

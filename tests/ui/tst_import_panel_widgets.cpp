@@ -171,6 +171,29 @@ private slots:
         QCOMPARE(child<QLineEdit>("textanzahl")->text(), QString("1"));
     }
 
+    // The file the list shows as chosen is the one imported, however it was
+    // chosen; the focus coming into the list chooses nothing.
+    void theKeyboardChoosesTheFileAsAClickDoes()
+    {
+        auto* file1 = child<QListWidget>("File1");
+        auto* ok = child<QPushButton>("okexternok");
+        child<QPushButton>("okextern")->click();
+        file1->setFocus(Qt::TabFocusReason);
+        QVERIFY(!ok->isEnabled());
+        QTest::keyClick(file1, Qt::Key_Space);
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(window->model().File1.selectedFile(), std::string("hamburg.txt"));
+        QTest::keyClick(file1, Qt::Key_End);
+        QCOMPARE(window->model().File1.selectedFile(), std::string("notiz.TXT"));
+
+        clickRow(file1, 1);
+        QTest::keyClick(file1, Qt::Key_Up);
+        QCOMPARE(file1->currentRow(), 0);
+        QTest::keyClick(ok, Qt::Key_Space);
+        QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
+        QCOMPARE(child<QLabel>("Label15")->text(), QString("hamburg.txt"));
+    }
+
     void openingAFolderListsItsFiles()
     {
         child<QPushButton>("okextern")->click();

@@ -92,6 +92,23 @@ private slots:
                          qPrintable(QString::number(n)));
     }
 
+    // Through the window system, as the desktop delivers it: press, release,
+    // press with the double-click, release.
+    void doubleClickTogglesOnceTwoClicksTwice()
+    {
+        QWindow* handle = window->windowHandle();
+        const auto at = [&](int row) {
+            return t1->viewport()->mapTo(window.get(), cellCentre(t1, row, 1));
+        };
+        QTest::mouseDClick(handle, Qt::LeftButton, {}, at(12));
+        QVERIFY(marked(12));
+        QTest::mouseDClick(handle, Qt::LeftButton, {}, at(12));
+        QVERIFY(!marked(12));
+        QTest::mouseClick(handle, Qt::LeftButton, {}, at(13));
+        QTest::mouseClick(handle, Qt::LeftButton, {}, at(13));
+        QVERIFY(!marked(13));
+    }
+
     void okresetlClearsWhatTheGridShows()
     {
         for (int n : {0, 20})
