@@ -27,22 +27,21 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display number no other server holds; -nolisten tcp keeps it local.
-display=""
-for d in $(seq 150 250); do
-  if [ ! -e "/tmp/.X11-unix/X$d" ] && [ ! -e "/tmp/.X$d-lock" ]; then
-    display=$d
-    break
-  fi
-done
-[ -n "$display" ] || { echo "no free display" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+# The server takes a free display itself and names it once it accepts
+# clients: other tests start servers of their own at the same time, and a
+# number that looks free in /tmp may still be held by a server elsewhere.
+told=$out/xvfb.display
+: >"$told"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$told" >"$out/xvfb.log" 2>&1 &
 xpid=$!
+display=""
 for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
+  display=$(head -n 1 "$told")
+  [ -n "$display" ] && break
+  kill -0 "$xpid" 2>/dev/null || break
   sleep 0.1
 done
-[ -e "/tmp/.X11-unix/X$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+[ -n "$display" ] || { echo "Xvfb did not start" >&2; cat "$out/xvfb.log" >&2; exit 1; }
 export DISPLAY=:$display
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR
 
@@ -54,7 +53,11 @@ launch() {
   for _ in $(seq 100); do
     window=$(timeout 5 xdotool search --onlyvisible --name "Ravelin" 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
-    kill -0 "$ppid" 2>/dev/null || { echo "the program ended before its window showed" >&2; exit 1; }
+    kill -0 "$ppid" 2>/dev/null || {
+      echo "the program ended before its window showed:" >&2
+      tail -n 20 "$out/program.log" >&2
+      exit 1
+    }
     sleep 0.1
   done
   [ -n "$window" ] || { echo "no window named Ravelin" >&2; exit 1; }
