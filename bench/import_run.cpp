@@ -7,8 +7,8 @@
 #include "support/figures.h"
 #include "support/median_reporter.h"
 
-#include "window/form_controller.h"
-#include "window/real_file_system.h"
+#include "platform/real_file_system.h"
+#include "wiring/form_controller.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,8 +4,8 @@
 // argument it also presses the whole run through before it leaves, for the
 // memory figure. (The program itself takes no command line; this harness does.)
 
+#include "face/application_setup.h"
 #include "support/window_run.h"
-#include "window/application_setup.h"
 
 #include <cstring>
 

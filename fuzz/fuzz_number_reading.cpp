@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any text read as a number gives a finite number, and the same one when the
 // text is read again or with blanks around its characters.
-#include "control/number_reading.h"
+#include "text/number_reading.h"
 
 #include <cmath>
 #include <cstdint>

@@ -5,8 +5,8 @@
 // guidance, N in the spin-count box.
 #include "import/permanence_import.h"
 #include "import/permanence_reader.h"
-#include "info/windows1252.h"
 #include "support/scripted_platform.h"
+#include "text/windows1252.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // no crash, every text valid UTF-8, and a document whose size grows at most
 // linearly with the input.
 #include "info/rich_text_reader.h"
-#include "info/windows1252.h"
+#include "text/windows1252.h"
 
 #include <cstdint>
 #include <cstdlib>

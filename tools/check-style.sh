@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the house style: the licence's SPDX line atop every source, build
-# and script file, clang-format over every tracked C++ file, and clang-tidy
+# and script file, which folders of src/ include which, clang-format over every tracked C++ file, and clang-tidy
 # over the sources in src/ with the compile commands of a build folder
 # configured with the window (CMAKE_EXPORT_COMPILE_COMMANDS is on).
 # Exits non-zero on any finding.
@@ -17,6 +17,7 @@ tidy=$(pick clang-tidy-14 clang-tidy)
 
 status=0
 "$here/tools/add-spdx.sh" --check || status=1
+python3 "$here/tools/check-layers.py" "$here/src" || status=1
 
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
 echo "clang-format: ${#files[@]} files"

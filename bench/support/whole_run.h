@@ -6,9 +6,9 @@
 // after a continuation uses five spin positions, so the run ends at the
 // log's 5000-row bound long before the wanted spins are used up.
 
-#include "control/run_mode.h"
 #include "run/spin_run.h"
-#include "window/form_controller.h"
+#include "window/run_mode.h"
+#include "wiring/form_controller.h"
 
 #include <string_view>
 

@@ -3,8 +3,8 @@
 
 // The whole run on the window, pressed through its real widgets.
 
+#include "face/form1.h"
 #include "support/whole_run.h"
-#include "window/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/application_setup.h"
-#include "window/form1.h"
+#include "face/application_setup.h"
+#include "face/form1.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 // theme, so that the installed icons are the very picture the window shows.
 // Usage: ravelin_icons FOLDER  (writes FOLDER/ravelin-<size>.png)
 
-#include "window/window_icon.h"
+#include "face/window_icon.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/run_inputs.h"
 
-#include "control/number_reading.h"
-#include "control/run_mode.h"
+#include "text/number_reading.h"
 #include "window/form_model.h"
+#include "window/run_mode.h"
 
 namespace ravelin {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/folder_paths.h"
 
-#include "info/windows1252.h"
+#include "text/windows1252.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/permanence_reader.h"
 
-#include "control/number_reading.h"
-#include "info/windows1252.h"
+#include "text/number_reading.h"
+#include "text/windows1252.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "info/rich_document.h"
+#include "window/rich_document.h"
 
 #include <cstddef>
 #include <cstdint>

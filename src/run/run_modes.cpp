@@ -2,9 +2,9 @@
 #include "run/run_modes.h"
 
 #include "control/marking.h"
-#include "control/number_reading.h"
-#include "control/run_mode.h"
+#include "text/number_reading.h"
 #include "window/form_model.h"
+#include "window/run_mode.h"
 
 #include <string>
 

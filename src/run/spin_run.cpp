@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/spin_run.h"
 
-#include "control/run_mode.h"
-#include "run/plain_number.h"
+#include "text/plain_number.h"
 #include "window/form_model.h"
 #include "window/platform.h"
+#include "window/run_mode.h"
 
 #include <array>
 #include <charconv>

@@ -3,8 +3,8 @@
 
 #include "board/board_tables.h"
 #include "board/session_state.h"
-#include "import/file_lists.h"
 #include "window/controls.h"
+#include "window/file_lists.h"
 #include "window/grid_model.h"
 #include "window/rich_text_viewer.h"
 

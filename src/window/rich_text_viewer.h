@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "info/rich_document.h"
 #include "window/controls.h"
+#include "window/rich_document.h"
 
 namespace ravelin {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "control/run_mode.h"
 #include "run/run_helpers.h"
 #include "support/scripted_platform.h"
 #include "window/guidance_text.h"
+#include "window/run_mode.h"
 
 #include <gtest/gtest.h>
 

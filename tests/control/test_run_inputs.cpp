@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "control/run_mode.h"
 #include "support/scripted_platform.h"
+#include "window/run_mode.h"
 
 #include <gtest/gtest.h>
 

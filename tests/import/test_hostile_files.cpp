@@ -5,8 +5,8 @@
 
 #include "import/permanence_import.h"
 #include "import/permanence_reader.h"
+#include "platform/real_file_system.h"
 #include "support/scripted_platform.h"
-#include "window/real_file_system.h"
 
 #include <gtest/gtest.h>
 

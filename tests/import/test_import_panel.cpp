@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/real_file_system.h"
 #include "support/scripted_platform.h"
 #include "window/guidance_text.h"
-#include "window/real_file_system.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 
 #include "info/info_viewer.h"
 #include "info/rich_text_reader.h"
-#include "info/windows1252.h"
 #include "support/scripted_platform.h"
+#include "text/windows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "info/rich_text_reader.h"
 
-#include "info/windows1252.h"
+#include "text/windows1252.h"
 
 #include <gtest/gtest.h>
 

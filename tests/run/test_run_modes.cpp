@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/run_helpers.h"
 
-#include "control/run_mode.h"
+#include "window/run_mode.h"
 
 #include <gtest/gtest.h>
 

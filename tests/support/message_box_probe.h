@@ -4,7 +4,7 @@
 // Window tests answer the real confirmation box as a user would: press the
 // button that asks, look at the box once it is up, and answer it.
 
-#include "window/message_box_confirmation.h"
+#include "face/message_box_confirmation.h"
 #include "window/platform.h"
 
 #include <QAbstractButton>

@@ -3,8 +3,8 @@
 
 // Scripted stand-ins for what the desktop supplies, shared by the core tests.
 
-#include "window/form_controller.h"
 #include "window/platform.h"
+#include "wiring/form_controller.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,8 +3,8 @@
 
 // The real window over scripted seams, shown offscreen, for the window tests.
 
+#include "face/form1.h"
 #include "support/scripted_platform.h"
-#include "window/form1.h"
 
 #include <QtTest>
 

@@ -5,10 +5,10 @@
 //   RAVELIN_RANDOM_SEED=<seed> ./test_random_session
 // replays it; RAVELIN_RANDOM_ACTIONS sets how many actions run.
 
-#include "control/number_reading.h"
-#include "control/run_mode.h"
 #include "import/permanence_reader.h"
 #include "support/scripted_platform.h"
+#include "text/number_reading.h"
+#include "window/run_mode.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/real_file_system.h"
+#include "platform/real_file_system.h"
 
 #include <algorithm>
 #include <cstdint>

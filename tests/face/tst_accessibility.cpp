@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader learns about the window's controls.
 
+#include "face/form1.h"
 #include "support/scripted_platform.h"
-#include "window/form1.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/clock_spin_source.h"
+#include "platform/clock_spin_source.h"
 
 #include <chrono>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/form_controller.h"
+#include "wiring/form_controller.h"
 
 #include "window/startup.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "run/plain_number.h"
+#include "text/plain_number.h"
 
 #include <charconv>
 #include <cmath>

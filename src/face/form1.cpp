@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/form1.h"
+#include "face/form1.h"
 
+#include "face/accessibility.h"
+#include "face/grid_table_model.h"
+#include "face/message_box_confirmation.h"
+#include "face/qt_colour.h"
+#include "face/rich_document_renderer.h"
+#include "face/window_icon.h"
 #include "import/folder_paths.h"
-#include "window/accessibility.h"
-#include "window/clock_spin_source.h"
-#include "window/grid_table_model.h"
-#include "window/message_box_confirmation.h"
-#include "window/qt_colour.h"
-#include "window/real_file_system.h"
-#include "window/window_icon.h"
-
-#if __has_include("info/rich_document_renderer.h")
-#include "info/rich_document_renderer.h"
-#define RAVELIN_HAS_RICH_RENDERER 1
-#endif
+#include "platform/clock_spin_source.h"
+#include "platform/real_file_system.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -823,11 +819,7 @@ void Form1::applyLists(Control& control)
 void Form1::applyViewer()
 {
     const RichTextViewer& viewer = model().infotext;
-#ifdef RAVELIN_HAS_RICH_RENDERER
     renderRichDocument(viewer.document(), *infotext_->document(), infotext_->font());
-#else
-    infotext_->setPlainText(fromModel(viewer.text()));
-#endif
     // Every showing starts at the top, wherever filling the text left the cursor.
     infotext_->moveCursor(QTextCursor::Start);
     infotext_->verticalScrollBar()->setValue(0);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/application_setup.h"
+#include "face/application_setup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -9,7 +9,7 @@
 //     -> Form1::refresh() mirrors what changed into the widgets, in one batch.
 // Form1 holds no rules of its own.
 
-#include "window/form_controller.h"
+#include "wiring/form_controller.h"
 
 #include <QWidget>
 

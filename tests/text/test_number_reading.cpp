@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "control/number_reading.h"
+#include "text/number_reading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/file_lists.h"
+#include "window/file_lists.h"
 
 namespace ravelin {
 

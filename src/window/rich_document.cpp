@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "info/rich_document.h"
+#include "window/rich_document.h"
 
 namespace ravelin {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The import panel with real folders, driven through its widgets.
 
+#include "face/form1.h"
+#include "platform/real_file_system.h"
 #include "support/scripted_platform.h"
-#include "window/form1.h"
-#include "window/real_file_system.h"
 
 #include <QComboBox>
 #include <QDir>

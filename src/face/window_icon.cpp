@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/window_icon.h"
+#include "face/window_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

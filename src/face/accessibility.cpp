@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/accessibility.h"
+#include "face/accessibility.h"
 
-#include "window/grid_table_model.h"
+#include "face/grid_table_model.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

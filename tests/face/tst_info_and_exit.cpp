@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The info viewer as the window shows it, and Ende through the real question.
 
+#include "face/form1.h"
+#include "face/message_box_confirmation.h"
 #include "support/message_box_probe.h"
 #include "support/scripted_platform.h"
-#include "window/form1.h"
-#include "window/message_box_confirmation.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "info/rich_document_renderer.h"
+#include "face/rich_document_renderer.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/message_box_confirmation.h"
+#include "face/message_box_confirmation.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/grid_table_model.h"
+#include "face/grid_table_model.h"
 
-#include "window/qt_colour.h"
+#include "face/qt_colour.h"
 
 #include <QBrush>
 
