@@ -29,8 +29,8 @@ if [ "$what" = test ]; then
   packages+=(dbus-daemon at-spi2-core python3-pyatspi)
   # Validators of the desktop files, the SVG icon's renderer, the Debian
   # package's tools, its checker and the manual page reader, and the style
-  # checkers.
-  packages+=(desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian man-db clang-format clang-tidy)
+  # checkers (the layer check is a Python script).
+  packages+=(desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian man-db clang-format clang-tidy python3)
   # The fuzzers need clang and its runtime (only recommended by clang).
   packages+=(clang libclang-rt-14-dev)
 fi
