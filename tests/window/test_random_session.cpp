@@ -5,6 +5,7 @@
 //   RAVELIN_RANDOM_SEED=<seed> ./test_random_session
 // replays it; RAVELIN_RANDOM_ACTIONS sets how many actions run.
 
+#include "board/wheel.h"
 #include "import/permanence_reader.h"
 #include "support/scripted_platform.h"
 #include "text/number_reading.h"
@@ -30,7 +31,7 @@ using testing::ScriptedConfirmation;
 
 constexpr std::uint64_t defaultSeed = 0x5EED2003;
 constexpr long defaultActions = 200'000;
-constexpr int logRows = 5000;
+constexpr int logRows = wheel::logRows;
 const std::string endLine = "\r                    ***  ENDE  *** ";
 const std::string permFolder = "/perm";
 const std::vector<std::string> permFiles{"p0.txt", "p1.txt", "p2.txt", "p3.txt", "p4.txt"};
