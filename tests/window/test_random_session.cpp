@@ -7,6 +7,7 @@
 
 #include "board/wheel.h"
 #include "import/permanence_reader.h"
+#include "support/import_snapshot.h"
 #include "support/scripted_platform.h"
 #include "text/number_reading.h"
 #include "window/run_mode.h"
@@ -26,6 +27,8 @@
 namespace ravelin {
 namespace {
 
+using testing::ImportSnapshot;
+using testing::importSnapshot;
 using testing::MemoryFileSystem;
 using testing::ScriptedConfirmation;
 
@@ -290,23 +293,6 @@ double countSum(const FormModel& f)
 }
 
 bool isWheelNumberOrNone(std::int16_t v) { return (v >= 1 && v <= 36) || v == SessionState::none; }
-
-// What an import may touch, to tell that a refused one changed nothing.
-struct ImportSnapshot {
-    std::string text, textanzahl, label15;
-    std::int16_t importmodus;
-    double importanzahl, wurfanzahl;
-    std::vector<double> permanenz;
-    bool panel, importButton, abortButton, start;
-    bool operator==(const ImportSnapshot&) const = default;
-};
-
-ImportSnapshot importSnapshot(const FormModel& f)
-{
-    return {f.text.caption(),     f.textanzahl.text(),     f.Label15.caption(), f.state.importmodus,
-            f.state.importanzahl, f.state.wurfanzahl,      f.state.permanenz,   f.Frame1.visible(),
-            f.okextern.enabled(), f.okabbrechen.enabled(), f.okstart.enabled()};
-}
 
 class Session {
 public:
