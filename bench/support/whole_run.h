@@ -6,7 +6,7 @@
 // after a continuation uses five spin positions, so the run ends at the
 // log's 5000-row bound long before the wanted spins are used up.
 
-#include "run/spin_run.h"
+#include "board/wheel.h"
 #include "window/run_mode.h"
 #include "wiring/form_controller.h"
 
@@ -15,7 +15,7 @@
 namespace ravelin::bench {
 
 inline constexpr std::string_view wantedSpins = "30000";
-inline constexpr int wholeRunTriples = SpinRun::logRows;
+inline constexpr int wholeRunTriples = wheel::logRows;
 
 inline void prepareWholeRun(FormController& controller)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/board_tables.h"
 
+#include "board/wheel.h"
+
 namespace ravelin {
 
 namespace {
@@ -17,7 +19,7 @@ void BoardTables::fill()
         for (auto& byColour : byColumn)
             byColour.fill(0);
 
-    for (int n = 1; n <= 36; ++n) {
+    for (int n = 1; n <= wheel::lastNumber; ++n) {
         farbe[n] = 2;
         kolonne[n] = static_cast<std::int16_t>((n - 1) % 3 + 1);
         sechser[n] = static_cast<std::int16_t>((n - 1) / 6 + 1);

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/restart.h"
 
+#include "board/wheel.h"
 #include "control/marking.h"
 #include "window/form_model.h"
 #include "window/guidance_text.h"
 #include "window/platform.h"
 
 namespace ravelin {
-
-namespace {
-constexpr int lastNumber = 36;
-}
 
 void Restart::okabbrechenClick()
 {
@@ -19,22 +16,14 @@ void Restart::okabbrechenClick()
 
     form_.state.setBackForNewRun();
 
-    // Counts go; column 0 keeps the number labels and the marks.
-    GridModel& t1 = form_.tabelle1;
-    for (int n = 0; n <= lastNumber; ++n) {
-        t1.setRow(n);
-        for (int c = 1; c <= 3; ++c) {
-            t1.setCol(c);
-            t1.setText("");
-        }
-    }
-
+    clearCounts(form_);
     rearmGreenGrid(form_);
 
     // The run colours repeat cells; they go back to the grid's own background.
-    for (int n = 0; n <= lastNumber; ++n) {
+    GridModel& t1 = form_.tabelle1;
+    for (int n = 0; n <= wheel::lastNumber; ++n) {
         t1.setRow(n);
-        for (int c = 1; c <= 3; ++c) {
+        for (int c = tabelle1col::frequency; c <= tabelle1col::threeInARow; ++c) {
             t1.setCol(c);
             t1.setCellBackColour(colour::standard);
         }
@@ -49,7 +38,7 @@ void Restart::okabbrechenClick()
         label->setCaption("");
 
     form_.okextern.setEnabled(true);
-    form_.okstart.setCaption("Start");
+    form_.okstart.setCaption(startCaption);
     form_.okstart.setEnabled(false);
     form_.okstart.setBackColour(colour::startGreen);
     form_.okabbrechen.setEnabled(false);

@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/run_inputs.h"
 
+#include "board/wheel.h"
 #include "text/number_reading.h"
 #include "window/form_model.h"
 #include "window/run_mode.h"
 
 namespace ravelin {
-
-namespace {
-// "Rotation/37" needs a whole rotation of spins still to come.
-constexpr double spinsPerRotation = 37;
-} // namespace
 
 void RunInputs::textanzahlChange()
 {
@@ -50,7 +46,8 @@ void RunInputs::option1Click()
     }
 
     const SessionState& s = form_.state;
-    if (modes.isSelected(runmode::rotation37) && s.wurfanzahl - s.wurfnummer < spinsPerRotation)
+    if (modes.isSelected(runmode::rotation37) &&
+        s.wurfanzahl - s.wurfnummer < wheel::spinsPerRotation)
         modes.select(runmode::einzelschritt);
 }
 

@@ -60,55 +60,57 @@ std::optional<char> PermanenceItems::nextAcrossBlocks(std::size_t keep, bool dro
     }
 
     std::optional<char> first;
-    if (buffer_[pos_] == '"') {
-        ++pos_;
-        // An unterminated quote takes the rest of the file.
-        for (;;) {
-            const char* from = buffer_.data() + pos_;
-            const char* to = buffer_.data() + end_;
-            const auto* close = static_cast<const char*>(
-                std::memchr(from, '"', static_cast<std::size_t>(to - from)));
-            const char* stop = close ? close : to;
-            if (!first && stop > from)
-                first = *from;
-            keepSpan(from, stop);
-            pos_ = static_cast<std::size_t>(stop - buffer_.data());
-            if (close) {
-                ++pos_;
-                break;
-            }
-            if (!fill())
-                return setKept(first);
-        }
-        for (;;) {
-            while (pos_ < end_ && !endsItem(buffer_[pos_]))
-                ++pos_;
-            if (pos_ < end_)
-                break;
-            if (!fill())
-                return setKept(first);
-        }
-        skipDelimiter();
+    const bool quoted = buffer_[pos_] == '"';
+    if (quoted && !keepQuoted(first))
         return setKept(first);
-    }
+    // What follows a closing quote up to the item's end is dropped.
+    if (runToItemEnd(first, !quoted))
+        skipDelimiter();
+    return setKept(first);
+}
 
+bool PermanenceItems::keepQuoted(std::optional<char>& first)
+{
+    ++pos_;
+    // An unterminated quote takes the rest of the file.
     for (;;) {
         const char* from = buffer_.data() + pos_;
-        std::size_t p = pos_;
-        while (p < end_ && !endsItem(buffer_[p]))
-            ++p;
-        const char* stop = buffer_.data() + p;
+        const char* to = buffer_.data() + end_;
+        const auto* close =
+            static_cast<const char*>(std::memchr(from, '"', static_cast<std::size_t>(to - from)));
+        const char* stop = close ? close : to;
         if (!first && stop > from)
             first = *from;
         keepSpan(from, stop);
+        pos_ = static_cast<std::size_t>(stop - buffer_.data());
+        if (close) {
+            ++pos_;
+            return true;
+        }
+        if (!fill())
+            return false;
+    }
+}
+
+bool PermanenceItems::runToItemEnd(std::optional<char>& first, bool keep)
+{
+    for (;;) {
+        std::size_t p = pos_;
+        while (p < end_ && !endsItem(buffer_[p]))
+            ++p;
+        if (keep) {
+            const char* from = buffer_.data() + pos_;
+            const char* stop = buffer_.data() + p;
+            if (!first && stop > from)
+                first = *from;
+            keepSpan(from, stop);
+        }
         pos_ = p;
         if (pos_ < end_)
-            break;
+            return true;
         if (!fill())
-            return setKept(first);
+            return false;
     }
-    skipDelimiter();
-    return setKept(first);
 }
 
 } // namespace ravelin

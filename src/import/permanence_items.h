@@ -87,6 +87,12 @@ private:
         return first;
     }
     std::optional<char> nextAcrossBlocks(std::size_t keep, bool dropBlanks);
+    // Keeps a quoted item's bytes up to its closing quote, across blocks;
+    // false when the file or the bytes allowed end first.
+    bool keepQuoted(std::optional<char>& first);
+    // Moves on to the item's end, across blocks, keeping the bytes on the way
+    // when asked to; false when the file or the bytes allowed end first.
+    bool runToItemEnd(std::optional<char>& first, bool keep);
     void skipDelimiter()
     {
         delimited_ = true;

@@ -260,15 +260,23 @@ private:
         ignorableNext_ = false;
     }
 
-    void controlWord()
-    {
-        std::string word;
-        while (pos_ < in_.size() && isLetter(in_[pos_])) {
-            if (word.size() < maxWordLength)
-                word += in_[pos_];
-            ++pos_;
-        }
+    // A control word as read: its letters, cut at maxWordLength, and its
+    // parameter, if any, bounded to 32 bits.
+    struct Word {
+        std::string_view name;
         bool hasParam = false;
+        int param = 0;
+        // A toggle like \b is switched on by itself and off by \b0.
+        bool on() const { return !hasParam || param != 0; }
+    };
+
+    Word readWord()
+    {
+        Word w;
+        const std::size_t start = pos_;
+        while (pos_ < in_.size() && isLetter(in_[pos_]))
+            ++pos_;
+        w.name = in_.substr(start, std::min(pos_ - start, maxWordLength));
         bool negative = false;
         if (pos_ + 1 < in_.size() && in_[pos_] == '-' && isDigit(in_[pos_ + 1])) {
             negative = true;
@@ -276,7 +284,7 @@ private:
         }
         std::int64_t value = 0;
         while (pos_ < in_.size() && isDigit(in_[pos_])) {
-            hasParam = true;
+            w.hasParam = true;
             if (value < 10'000'000'000)
                 value = value * 10 + (in_[pos_] - '0');
             ++pos_;
@@ -284,135 +292,74 @@ private:
         if (pos_ < in_.size() && in_[pos_] == ' ')
             ++pos_; // the delimiting blank belongs to the word
         value = std::min<std::int64_t>(value, INT32_MAX);
-        const int param = static_cast<int>(negative ? -value : value);
+        w.param = static_cast<int>(negative ? -value : value);
+        return w;
+    }
 
+    void controlWord()
+    {
+        const Word w = readWord();
         const bool ignorable = std::exchange(ignorableNext_, false);
 
-        if (word == "bin") {
+        if (w.name == "bin") {
             // Binary data is skipped whatever the destination, and never past the input.
-            const std::size_t length = hasParam && param > 0 ? static_cast<std::size_t>(param) : 0;
+            const std::size_t length =
+                w.hasParam && w.param > 0 ? static_cast<std::size_t>(w.param) : 0;
             pos_ += std::min(length, in_.size() - pos_);
             consumeFallback();
             return;
         }
-        if (consumeFallback())
+        if (consumeFallback() || state_.destination == Destination::Skip)
             return;
-        if (state_.destination == Destination::Skip)
+        if (opensDestination(w.name, ignorable))
             return;
 
+        if (state_.destination == Destination::FontTable)
+            fontTableWord(w.name, w.param);
+        else if (state_.destination == Destination::ColourTable)
+            colourTableWord(w.name, w.param);
+        else
+            textWord(w);
+    }
+
+    // Whether the word begins a table or a group that is skipped whole.
+    bool opensDestination(std::string_view word, bool ignorable)
+    {
         if (word == "fonttbl") {
             state_.destination = Destination::FontTable;
             fontName_.clear();
-            return;
+            return true;
         }
         if (word == "colortbl") {
             state_.destination = Destination::ColourTable;
             resetColour();
-            return;
+            return true;
         }
         // A word after \* that is not understood here hides its whole group.
         if (isSkippedDestination(word) || ignorable) {
             state_.destination = Destination::Skip;
-            return;
+            return true;
         }
-
-        if (state_.destination == Destination::FontTable) {
-            fontTableWord(word, param);
-            return;
-        }
-        if (state_.destination == Destination::ColourTable) {
-            colourTableWord(word, param);
-            return;
-        }
-        textWord(word, hasParam, param);
+        return false;
     }
 
-    void textWord(const std::string& word, bool hasParam, int param)
-    {
-        TextFormat& f = state_.format;
-        ParagraphFormat& p = state_.paragraph;
-        const bool on = !hasParam || param != 0;
-
-        if (word == "par" || word == "sect" || word == "page" || word == "row")
-            endParagraph();
-        else if (word == "line")
-            appendText("\n");
-        else if (word == "tab" || word == "cell")
-            appendText("\t");
-        else if (word == "b")
-            f.bold = on;
-        else if (word == "i")
-            f.italic = on;
-        else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" ||
-                 word == "uldash" || word == "ulth" || word == "ulwave")
-            f.underline = on;
-        else if (word == "ulnone")
-            f.underline = false;
-        else if (word == "plain")
-            f = defaultFormat();
-        else if (word == "fs")
-            f.pointSize = hasParam && param > 0 ? std::min(param, 3276) / 2.0 : 0.0;
-        else if (word == "cf") {
-            if (hasParam && param >= 0 && static_cast<std::size_t>(param) < colours_.size())
-                f.colour = colours_[static_cast<std::size_t>(param)];
-            else
-                f.colour.reset();
-        } else if (word == "f") {
-            const auto it = fonts_.find(param);
-            f.fontFamily = it == fonts_.end() ? std::string() : it->second;
-            fontExplicit_ = true;
-        } else if (word == "deff")
-            defaultFont_ = param;
-        else if (word == "u")
-            unicode(param);
-        else if (word == "uc")
-            state_.unicodeSkip = std::max(param, 0);
-        else if (word == "pard")
-            p = ParagraphFormat{};
-        else if (word == "ql")
-            p.alignment = ParagraphAlignment::Left;
-        else if (word == "qc")
-            p.alignment = ParagraphAlignment::Centre;
-        else if (word == "qr")
-            p.alignment = ParagraphAlignment::Right;
-        else if (word == "qj")
-            p.alignment = ParagraphAlignment::Justify;
-        else if (word == "li")
-            p.leftIndent = twips(param);
-        else if (word == "ri")
-            p.rightIndent = twips(param);
-        else if (word == "fi")
-            p.firstLineIndent = twips(param);
-        else if (word == "sb")
-            p.spaceBefore = std::max(twips(param), 0);
-        else if (word == "sa")
-            p.spaceAfter = std::max(twips(param), 0);
-        else if (word == "emdash")
-            appendCodePoint(0x2014);
-        else if (word == "endash")
-            appendCodePoint(0x2013);
-        else if (word == "bullet")
-            appendCodePoint(0x2022);
-        else if (word == "lquote")
-            appendCodePoint(0x2018);
-        else if (word == "rquote")
-            appendCodePoint(0x2019);
-        else if (word == "ldblquote")
-            appendCodePoint(0x201C);
-        else if (word == "rdblquote")
-            appendCodePoint(0x201D);
-        else if (word == "emspace")
-            appendCodePoint(0x2003);
-        else if (word == "enspace")
-            appendCodePoint(0x2002);
-        // Anything else is a control word the viewer has no use for.
-    }
+    // What a word of the text does; words found in neither table are ones
+    // the viewer has no use for.
+    struct TextAction {
+        std::string_view word;
+        void (*act)(Parser&, const Word&);
+    };
+    static const TextAction textActions[];
+    static void endsParagraph(Parser& p, const Word&) { p.endParagraph(); }
+    static void tabulator(Parser& p, const Word&) { p.appendText("\t"); }
+    static void underlines(Parser& p, const Word& w) { p.state_.format.underline = w.on(); }
+    void textWord(const Word& w);
 
     static int twips(int value) { return std::clamp(value, -maxTwips, maxTwips); }
 
     // --- Font and colour tables -----------------------------------------
 
-    void fontTableWord(const std::string& word, int param)
+    void fontTableWord(std::string_view word, int param)
     {
         if (word == "f") {
             commitFont();
@@ -433,7 +380,7 @@ private:
         fontNumber_ = -1;
     }
 
-    void colourTableWord(const std::string& word, int param)
+    void colourTableWord(std::string_view word, int param)
     {
         const unsigned component = static_cast<unsigned>(std::clamp(param, 0, 255));
         if (word == "red") {
@@ -661,6 +608,89 @@ private:
     RichDocument doc_;
     Paragraph paragraph_;
 };
+
+// Words that stand for one character of the text.
+struct NamedCharacter {
+    std::string_view word;
+    char32_t codePoint;
+};
+constexpr NamedCharacter namedCharacters[] = {
+    {"emdash", 0x2014},    {"endash", 0x2013},  {"bullet", 0x2022},
+    {"lquote", 0x2018},    {"rquote", 0x2019},  {"ldblquote", 0x201C},
+    {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
+};
+
+const Parser::TextAction Parser::textActions[] = {
+    {"par", endsParagraph},
+    {"sect", endsParagraph},
+    {"page", endsParagraph},
+    {"row", endsParagraph},
+    {"line", [](Parser& p, const Word&) { p.appendText("\n"); }},
+    {"tab", tabulator},
+    {"cell", tabulator},
+    {"b", [](Parser& p, const Word& w) { p.state_.format.bold = w.on(); }},
+    {"i", [](Parser& p, const Word& w) { p.state_.format.italic = w.on(); }},
+    {"ul", underlines},
+    {"uld", underlines},
+    {"uldb", underlines},
+    {"ulw", underlines},
+    {"uldash", underlines},
+    {"ulth", underlines},
+    {"ulwave", underlines},
+    {"ulnone", [](Parser& p, const Word&) { p.state_.format.underline = false; }},
+    {"plain", [](Parser& p, const Word&) { p.state_.format = p.defaultFormat(); }},
+    {"fs",
+     [](Parser& p, const Word& w) {
+         p.state_.format.pointSize =
+             w.hasParam && w.param > 0 ? std::min(w.param, 3276) / 2.0 : 0.0;
+     }},
+    {"cf",
+     [](Parser& p, const Word& w) {
+         const auto index = static_cast<std::size_t>(w.param);
+         if (w.hasParam && w.param >= 0 && index < p.colours_.size())
+             p.state_.format.colour = p.colours_[index];
+         else
+             p.state_.format.colour.reset();
+     }},
+    {"f",
+     [](Parser& p, const Word& w) {
+         const auto it = p.fonts_.find(w.param);
+         p.state_.format.fontFamily = it == p.fonts_.end() ? std::string() : it->second;
+         p.fontExplicit_ = true;
+     }},
+    {"deff", [](Parser& p, const Word& w) { p.defaultFont_ = w.param; }},
+    {"u", [](Parser& p, const Word& w) { p.unicode(w.param); }},
+    {"uc", [](Parser& p, const Word& w) { p.state_.unicodeSkip = std::max(w.param, 0); }},
+    {"pard", [](Parser& p, const Word&) { p.state_.paragraph = ParagraphFormat{}; }},
+    {"ql", [](Parser& p, const Word&) { p.state_.paragraph.alignment = ParagraphAlignment::Left; }},
+    {"qc",
+     [](Parser& p, const Word&) { p.state_.paragraph.alignment = ParagraphAlignment::Centre; }},
+    {"qr",
+     [](Parser& p, const Word&) { p.state_.paragraph.alignment = ParagraphAlignment::Right; }},
+    {"qj",
+     [](Parser& p, const Word&) { p.state_.paragraph.alignment = ParagraphAlignment::Justify; }},
+    {"li", [](Parser& p, const Word& w) { p.state_.paragraph.leftIndent = twips(w.param); }},
+    {"ri", [](Parser& p, const Word& w) { p.state_.paragraph.rightIndent = twips(w.param); }},
+    {"fi", [](Parser& p, const Word& w) { p.state_.paragraph.firstLineIndent = twips(w.param); }},
+    {"sb", [](Parser& p,
+              const Word& w) { p.state_.paragraph.spaceBefore = std::max(twips(w.param), 0); }},
+    {"sa",
+     [](Parser& p, const Word& w) { p.state_.paragraph.spaceAfter = std::max(twips(w.param), 0); }},
+};
+
+void Parser::textWord(const Word& w)
+{
+    for (const NamedCharacter& c : namedCharacters)
+        if (c.word == w.name) {
+            appendCodePoint(c.codePoint);
+            return;
+        }
+    for (const TextAction& a : textActions)
+        if (a.word == w.name) {
+            a.act(*this, w);
+            return;
+        }
+}
 
 } // namespace
 

@@ -12,7 +12,6 @@ namespace ravelin {
 class ClockSpinSource : public SpinSource {
 public:
     void seedFromClock() override;
-    void seed(std::uint64_t seed) { engine_.seed(seed); }
     // Uniform in [0, 1), never 1.
     float next() override;
 

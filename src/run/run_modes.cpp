@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/run_modes.h"
 
+#include "board/wheel.h"
 #include "control/marking.h"
 #include "text/number_reading.h"
 #include "window/form_model.h"
@@ -12,13 +13,10 @@ namespace ravelin {
 
 namespace {
 
-constexpr int lastNumber = 36;
-constexpr const char* armed = " ";
 // A rotation is complete after 37 counted triples; it ends with the 38th,
 // the first one counted in the cleared grid.
-constexpr std::int16_t rotationComplete = 37;
-constexpr std::int16_t rotationEnd = 38;
-constexpr double spinsPerRotation = 37;
+constexpr std::int16_t rotationComplete = wheel::numberCount;
+constexpr std::int16_t rotationEnd = rotationComplete + 1;
 
 } // namespace
 
@@ -53,7 +51,7 @@ bool RunModes::step()
             s.doppeltgesehen = 0;
             s.paargesehen = 0;
             s.dreifachgesehen = 0;
-            if (s.wurfanzahl - s.wurfnummer < spinsPerRotation)
+            if (s.wurfanzahl - s.wurfnummer < wheel::spinsPerRotation)
                 modes.select(runmode::einzelschritt);
         }
     }
@@ -64,7 +62,7 @@ void RunModes::rotationReset()
 {
     GridModel& t2 = form_.tabelle2;
     t2.setCol(0);
-    for (int row = 0; row <= lastNumber; ++row) {
+    for (int row = 0; row <= wheel::lastNumber; ++row) {
         t2.setRow(row);
         if (readNumber(t2.text()) > 0)
             t2.setText(armed);
@@ -80,14 +78,7 @@ void RunModes::rotationClear()
     // changed at 37 clears again at every later six-group phase.
     if (form_.state.rotzaehler < rotationComplete)
         return;
-    GridModel& t1 = form_.tabelle1;
-    for (int row = 0; row <= lastNumber; ++row) {
-        t1.setRow(row);
-        for (int col = 1; col <= 3; ++col) {
-            t1.setCol(col);
-            t1.setText("");
-        }
-    }
+    clearCounts(form_);
     rearmGreenGrid(form_);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/spin_run.h"
 
+#include "board/wheel.h"
 #include "text/plain_number.h"
 #include "window/form_model.h"
 #include "window/platform.h"
@@ -16,7 +17,6 @@ namespace ravelin {
 
 namespace {
 
-constexpr int lastNumber = 36;
 constexpr std::string_view computerText = " Der Computer erzeugt die Zahlen...";
 constexpr std::string_view endLine = "\r                    ***  ENDE  *** ";
 // From the 26th triple on the log keeps its newest row in view.
@@ -37,7 +37,7 @@ void SpinRun::okstartClick()
     // The log's last row bounds the run. The bound also keeps kombiwurf,
     // rotwurf, rotzaehler and rotationen, 16-bit counters all, far below
     // 32767: rotwurf rises at most twice per triple.
-    if (s.kombiwurf >= logRows) {
+    if (s.kombiwurf >= wheel::logRows) {
         endRunGivingUpTriple();
         return;
     }
@@ -58,24 +58,26 @@ void SpinRun::clearCandidates()
     // background in both columns, so does every cell but the candidates
     // painted since; start-up and restart leave the grid's own colour there,
     // and then every cell is painted.
-    const bool onlyCandidates = t1.colourAt(0, 2) == colour::windowBackground &&
-                                t1.colourAt(0, 3) == colour::windowBackground;
+    const bool onlyCandidates =
+        t1.colourAt(0, tabelle1col::twiceInARow) == colour::windowBackground &&
+        t1.colourAt(0, tabelle1col::threeInARow) == colour::windowBackground;
     if (onlyCandidates) {
         for (int group = 1; group <= 6; ++group)
             if (paintedGroups_ & (1u << group))
-                t1.fillColour(3, 6 * group - 5, 6 * group, colour::windowBackground);
-        for (int row = 1; row < lastNumber; row += 2)
+                t1.fillColour(tabelle1col::threeInARow, 6 * group - 5, 6 * group,
+                              colour::windowBackground);
+        for (int row = 1; row < wheel::lastNumber; row += 2)
             if (paintedPairs_ & (std::uint64_t{1} << row))
-                t1.fillColour(2, row, row + 1, colour::windowBackground);
+                t1.fillColour(tabelle1col::twiceInARow, row, row + 1, colour::windowBackground);
     } else {
-        for (int col : {2, 3})
-            t1.fillColour(col, 0, lastNumber, colour::windowBackground);
+        for (int col : {tabelle1col::twiceInARow, tabelle1col::threeInARow})
+            t1.fillColour(col, 0, wheel::lastNumber, colour::windowBackground);
     }
     paintedGroups_ = 0;
     paintedPairs_ = 0;
     // The current cell ends where walking the two columns cell by cell leaves it.
-    t1.setRow(lastNumber);
-    t1.setCol(3);
+    t1.setRow(wheel::lastNumber);
+    t1.setCol(tabelle1col::threeInARow);
 }
 
 void SpinRun::tripleStart()
@@ -97,7 +99,7 @@ void SpinRun::runEndCheck()
 {
     const SessionState& s = form_.state;
     // Reached only after a colour phase filled the log's last row.
-    if (s.kombiwurf >= logRows) {
+    if (s.kombiwurf >= wheel::logRows) {
         endRunGivingUpTriple();
         return;
     }
@@ -123,10 +125,11 @@ void SpinRun::sixGroupPhase()
 
     // The group's six numbers, top to bottom; the current cell ends on the last.
     GridModel& t1 = form_.tabelle1;
-    t1.fillColour(3, 6 * s.aktsechser - 5, 6 * s.aktsechser, colour::candidateBlue);
+    t1.fillColour(tabelle1col::threeInARow, 6 * s.aktsechser - 5, 6 * s.aktsechser,
+                  colour::candidateBlue);
     paintedGroups_ |= static_cast<std::uint8_t>(1u << s.aktsechser);
     t1.setRow(6 * s.aktsechser);
-    t1.setCol(3);
+    t1.setCol(tabelle1col::threeInARow);
     s.wurfnummer += 1;
 }
 
@@ -141,12 +144,12 @@ void SpinRun::columnPhase()
     // The pair of the group and column: the even (black) one, then the odd (red) one.
     const int pair = 6 * s.aktsechser - 5 + 2 * s.aktkolonne;
     GridModel& t1 = form_.tabelle1;
-    t1.setColourAt(pair - 1, 2, colour::candidateBlue);
-    t1.setColourAt(pair - 2, 2, colour::candidateBlue);
+    t1.setColourAt(pair - 1, tabelle1col::twiceInARow, colour::candidateBlue);
+    t1.setColourAt(pair - 2, tabelle1col::twiceInARow, colour::candidateBlue);
     paintedPairs_ |= std::uint64_t{1} << (pair - 2);
     // The current cell ends on the odd one, painted last.
     t1.setRow(pair - 2);
-    t1.setCol(2);
+    t1.setCol(tabelle1col::twiceInARow);
     s.wurfnummer += 1;
 }
 
@@ -212,10 +215,10 @@ std::int16_t SpinRun::spinFromGenerator()
     // In double, 37 times any float below 1 stays below 37. The clamp keeps
     // a faulty source from ever indexing past the board tables.
     const double r = spins_.next();
-    const double spin = std::floor(37.0 * r);
+    const double spin = std::floor(wheel::numberCount * r);
     if (!(spin >= 0))
         return 0;
-    return static_cast<std::int16_t>(spin > lastNumber ? lastNumber : spin);
+    return static_cast<std::int16_t>(spin > wheel::lastNumber ? wheel::lastNumber : spin);
 }
 
 std::int16_t SpinRun::spinFromPermanence() const
@@ -223,7 +226,7 @@ std::int16_t SpinRun::spinFromPermanence() const
     const SessionState& s = form_.state;
     const double spin = std::nearbyint(s.permanenzAt(s.wurfnummer));
     // Anything that is no number of the wheel is passed over like a zero.
-    if (!(spin >= 0 && spin <= lastNumber))
+    if (!(spin >= 0 && spin <= wheel::lastNumber))
         return 0;
     return static_cast<std::int16_t>(spin);
 }
@@ -246,7 +249,7 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
 void SpinRun::endRun()
 {
     form_.text.appendCaption(endLine);
-    form_.okstart.setCaption("Start");
+    form_.okstart.setCaption(startCaption);
     form_.okstart.setBackColour(colour::startGreen);
     form_.okstart.setEnabled(false);
 }

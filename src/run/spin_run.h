@@ -16,9 +16,6 @@ class SpinSource;
 // and the colour of the third.
 class SpinRun {
 public:
-    // The spin log has one row per triple; a run never composes more.
-    static constexpr int logRows = 5000;
-
     SpinRun(FormModel& form, SpinSource& spins);
 
     void okstartClick();

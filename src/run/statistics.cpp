@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/statistics.h"
 
+#include "control/marking.h"
 #include "text/number_reading.h"
 #include "text/plain_number.h"
 #include "window/form_model.h"
@@ -12,11 +13,7 @@ namespace ravelin {
 
 namespace {
 
-constexpr int frequencyCol = 1;
-constexpr int twiceInARowCol = 2;
-constexpr int threeInARowCol = 3;
 constexpr std::int16_t pairOpen = 1;
-constexpr std::string_view armed = " ";
 
 // Raises the count in the current cell by one and gives the new count.
 double raiseCount(GridModel& grid)
@@ -38,7 +35,7 @@ void Statistics::update()
     const auto ordinal = [&] { return PlainNumber(perRotation ? s.rotwurf : s.kombiwurf); };
 
     t1.setRow(s.zahl);
-    t1.setCol(frequencyCol);
+    t1.setCol(tabelle1col::frequency);
     if (raiseCount(t1) == 2) {
         if (s.doppeltgesehen == 0)
             form_.Label11.setCaption(ordinal().text());
@@ -49,7 +46,7 @@ void Statistics::update()
     // also counts as a pair again and keeps the pair open for a fourth.
     if (s.paarstatus == pairOpen) {
         if (s.paarzahl == s.zahl) {
-            t1.setCol(threeInARowCol);
+            t1.setCol(tabelle1col::threeInARow);
             raiseCount(t1);
             if (s.dreifachgesehen == 0)
                 form_.Label14.setCaption(ordinal().text());
@@ -59,7 +56,7 @@ void Statistics::update()
     }
 
     if (s.zahl == s.vorzahl) {
-        t1.setCol(twiceInARowCol);
+        t1.setCol(tabelle1col::twiceInARow);
         raiseCount(t1);
         s.paarzahl = s.zahl;
         s.paarstatus = pairOpen;

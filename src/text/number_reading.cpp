@@ -120,8 +120,7 @@ double readNumber(std::string_view text)
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
                                               std::chars_format::general);
     (void)end;
-    if (error == std::errc::result_out_of_range)
-        return 0;
+    // Out of range or not read at all: no number.
     if (error != std::errc{})
         return 0;
     return negative ? -value : value;

@@ -32,7 +32,6 @@ public:
     Colour backColour() const { return backColour_; }
     void setBackColour(Colour colour) { assign(backColour_, colour); }
 
-    bool changed() const { return changed_; }
     bool takeChanged() { return std::exchange(changed_, false); }
 
 protected:

@@ -9,8 +9,21 @@
 #include "window/rich_text_viewer.h"
 
 #include <functional>
+#include <string_view>
 
 namespace ravelin {
+
+// The columns of the frequency grid tabelle1. The two repeat columns also
+// show a triple's candidates: the pair in one, the six-group in the other.
+namespace tabelle1col {
+inline constexpr int number = 0; // on a light green background when marked
+inline constexpr int frequency = 1;
+inline constexpr int twiceInARow = 2;
+inline constexpr int threeInARow = 3;
+} // namespace tabelle1col
+
+// The caption of okstart whenever no triple is open.
+inline constexpr std::string_view startCaption = "Start";
 
 // Everything the handlers work on: the session state, the board tables and
 // the state of every control of the window, each named as in the window.

@@ -129,12 +129,6 @@ void GridModel::setTopRow(int row)
     changes_.topRow = true;
 }
 
-void GridModel::setSelectionEnd(int row, int col)
-{
-    selEndRow_ = row;
-    selEndCol_ = col;
-}
-
 void GridModel::setColWidth(int col, int twips)
 {
     if (col < 0 || col >= cols_)

@@ -52,10 +52,9 @@ public:
     // The row the user scrolled to top: known from now on, nothing to show.
     void scrolledTo(int row) { topRow_ = std::clamp(row, 0, std::max(rows_ - 1, 0)); }
 
-    // Where the user's last click or drag ended.
-    void setSelectionEnd(int row, int col);
+    // The row the user's last click or drag ended on.
+    void setSelectionEndRow(int row) { selEndRow_ = row; }
     int selectionEndRow() const { return selEndRow_; }
-    int selectionEndCol() const { return selEndCol_; }
 
     void setColWidth(int col, int twips);
     int colWidth(int col) const;
@@ -91,7 +90,6 @@ private:
     int col_ = 0;
     int topRow_ = 0;
     int selEndRow_ = 0;
-    int selEndCol_ = 0;
     // A cell's text: up to 15 bytes in the cell itself, which is all a count,
     // a spin position or a log entry takes; a longer one is kept aside.
     struct CellText {

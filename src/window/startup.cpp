@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/startup.h"
 
+#include "board/wheel.h"
 #include "window/form_model.h"
 #include "window/guidance_text.h"
 #include "window/platform.h"
@@ -24,8 +25,8 @@ void runStartUp(FormModel& form, SpinSource& spins)
         t1.setColWidth(c, logColumnWidths[c]);
         t1.setColAlignment(c, ColumnAlignment::CentreTop);
     }
-    for (int r = 0; r <= 36; ++r) {
-        t1.setCol(0);
+    for (int r = 0; r <= wheel::lastNumber; ++r) {
+        t1.setCol(tabelle1col::number);
         t1.setRow(r);
         t1.setText(std::to_string(r));
     }

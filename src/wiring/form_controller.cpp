@@ -6,7 +6,7 @@
 namespace ravelin {
 
 FormController::FormController(Platform platform)
-    : platform_(platform), runInputs_(form_), spinRun_(form_, platform.spins), marking_(form_),
+    : runInputs_(form_), spinRun_(form_, platform.spins), marking_(form_),
       restart_(form_, platform.confirmation), importPanel_(form_, platform.files),
       infoViewer_(form_, platform.files), exit_(form_, platform.confirmation)
 {
@@ -25,7 +25,7 @@ void FormController::tabelle1Click(int row, int col)
     GridModel& grid = form_.tabelle1;
     grid.setRow(row);
     grid.setCol(col);
-    grid.setSelectionEnd(row, col);
+    grid.setSelectionEndRow(row);
     marking_.tabelle1Click();
 }
 

@@ -56,7 +56,6 @@ public:
 
 private:
     FormModel form_;
-    Platform platform_;
     RunInputs runInputs_;
     SpinRun spinRun_;
     Marking marking_;

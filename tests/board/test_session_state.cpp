@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/session_state.h"
+#include "support/set_back_expectations.h"
 
 #include <gtest/gtest.h>
 
@@ -38,41 +39,19 @@ TEST(SessionStateTest, StartValues)
 {
     SessionState s = midRunState();
     s.setToStartValues();
-    EXPECT_EQ(s.importmodus, 0);
-    EXPECT_EQ(s.wurfanzahl, 0);
+    testing::expectSetBackForNewRun(s);
+    // The start also forgets the halt spin, the import and the last number.
     EXPECT_EQ(s.haltwurf, 0);
     EXPECT_TRUE(s.permanenz.empty());
     EXPECT_EQ(s.importanzahl, 0);
-    EXPECT_EQ(s.wurfnummer, 0);
-    EXPECT_EQ(s.kombiwurf, 0);
-    EXPECT_EQ(s.schritt, 0);
     EXPECT_EQ(s.zahl, 0);
-    EXPECT_EQ(s.vorzahl, 200);
-    EXPECT_EQ(s.paarzahl, 200);
-    EXPECT_EQ(s.paarstatus, 0);
-    EXPECT_EQ(s.doppeltgesehen + s.paargesehen + s.dreifachgesehen, 0);
-    EXPECT_EQ(s.rotwurf + s.rotzaehler + s.rotationen, 0);
 }
 
 TEST(SessionStateTest, SetBackClearsTheRunButKeepsInputsAndImport)
 {
     SessionState s = midRunState();
     s.setBackForNewRun();
-    // Set back.
-    EXPECT_EQ(s.wurfnummer, 0);
-    EXPECT_EQ(s.wurfanzahl, 0);
-    EXPECT_EQ(s.importmodus, 0);
-    EXPECT_EQ(s.kombiwurf, 0);
-    EXPECT_EQ(s.schritt, 0);
-    EXPECT_EQ(s.vorzahl, 200);
-    EXPECT_EQ(s.paarzahl, 200);
-    EXPECT_EQ(s.paarstatus, 0);
-    EXPECT_EQ(s.doppeltgesehen, 0);
-    EXPECT_EQ(s.paargesehen, 0);
-    EXPECT_EQ(s.dreifachgesehen, 0);
-    EXPECT_EQ(s.rotzaehler, 0);
-    EXPECT_EQ(s.rotationen, 0);
-    EXPECT_EQ(s.rotwurf, 0);
+    testing::expectSetBackForNewRun(s);
     // Kept: the halt spin, the import and the triple's working values.
     EXPECT_EQ(s.haltwurf, 42.5);
     EXPECT_EQ(s.permanenz, (std::vector<double>{0, 17, 0, 32, 0}));

@@ -59,7 +59,7 @@ TEST(MarkingTest, DragTogglesOnlyTheRowWhereTheSelectionEnds)
     // A drag from row 3 to row 9: the current cell stays at its start.
     w.form.tabelle1.setRow(3);
     w.form.tabelle1.setCol(2);
-    w.form.tabelle1.setSelectionEnd(9, 2);
+    w.form.tabelle1.setSelectionEndRow(9);
     marking.tabelle1Click();
     EXPECT_TRUE(marked(w.form, 9));
     EXPECT_EQ(green(w.form, 9), " ");
@@ -84,7 +84,7 @@ TEST(MarkingTest, SelectionEndOutsideTheNumbersChangesNothing)
     TestWindow w;
     Marking marking(w.form);
     for (int row : {-1, 37}) {
-        w.form.tabelle1.setSelectionEnd(row, 0);
+        w.form.tabelle1.setSelectionEndRow(row);
         marking.tabelle1Click();
     }
     expectOnlyMarked(w.form, {});

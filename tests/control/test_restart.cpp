@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/run_helpers.h"
 #include "support/scripted_platform.h"
+#include "support/set_back_expectations.h"
 #include "window/guidance_text.h"
 #include "window/run_mode.h"
 
@@ -107,20 +108,7 @@ TEST(RestartTest, YesSetsTheSessionBackAndKeepsTheInputsOfTheNextRun)
     w.controller.okabbrechenClick();
 
     const SessionState& s = w.form.state;
-    EXPECT_EQ(s.wurfnummer, 0);
-    EXPECT_EQ(s.wurfanzahl, 0);
-    EXPECT_EQ(s.importmodus, 0);
-    EXPECT_EQ(s.kombiwurf, 0);
-    EXPECT_EQ(s.schritt, 0);
-    EXPECT_EQ(s.vorzahl, 200);
-    EXPECT_EQ(s.paarzahl, 200);
-    EXPECT_EQ(s.paarstatus, 0);
-    EXPECT_EQ(s.doppeltgesehen, 0);
-    EXPECT_EQ(s.paargesehen, 0);
-    EXPECT_EQ(s.dreifachgesehen, 0);
-    EXPECT_EQ(s.rotzaehler, 0);
-    EXPECT_EQ(s.rotationen, 0);
-    EXPECT_EQ(s.rotwurf, 0);
+    testing::expectSetBackForNewRun(s);
     // What belongs to the next run's set-up, or to the import, stays.
     EXPECT_EQ(s.haltwurf, 25);
     EXPECT_EQ(s.permanenz, (std::vector<double>{0, 17, 4, 33}));

@@ -6,6 +6,7 @@
 #include "import/permanence_import.h"
 #include "import/permanence_reader.h"
 #include "platform/real_file_system.h"
+#include "support/import_snapshot.h"
 #include "support/scripted_platform.h"
 
 #include <gtest/gtest.h>
@@ -24,26 +25,12 @@
 namespace ravelin {
 namespace {
 
+using testing::ImportSnapshot;
+using testing::importSnapshot;
 using testing::TestWindow;
 
 constexpr std::size_t megabytes = 1 << 20;
 const std::string header = "Spielbank Hamburg\r\nTisch 1\r\nDienstag\r\nZahl\r\n";
-
-struct Snapshot {
-    std::string text, textanzahl, label15;
-    int importmodus;
-    double importanzahl, wurfanzahl;
-    std::vector<double> permanenz;
-    bool panelShown, importEnabled, abbruchEnabled, startEnabled;
-    bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot snapshot(const FormModel& f)
-{
-    return {f.text.caption(),     f.textanzahl.text(),     f.Label15.caption(), f.state.importmodus,
-            f.state.importanzahl, f.state.wurfanzahl,      f.state.permanenz,   f.Frame1.visible(),
-            f.okextern.enabled(), f.okabbrechen.enabled(), f.okstart.enabled()};
-}
 
 // The window over a folder /perm that exists before the start-up lists it.
 struct PermWindow {
@@ -100,9 +87,9 @@ struct HostileFileTest : ::testing::Test {
     template <typename File> void expectRefused(const File& content)
     {
         w.controller.okexternClick();
-        const Snapshot before = snapshot(w.form);
+        const ImportSnapshot before = importSnapshot(w.form);
         importThroughPanel(content);
-        EXPECT_EQ(snapshot(w.form), before) << "a refused file changed the window";
+        EXPECT_EQ(importSnapshot(w.form), before) << "a refused file changed the window";
         EXPECT_TRUE(w.form.Frame1.visible());
     }
 
@@ -206,10 +193,10 @@ TEST_F(HostileFileTest, AFileSystemThatThrowsChangesNothing)
     w.controller.okexternClick();
     refreshFileList();
     w.controller.file1Click(0);
-    const Snapshot before = snapshot(w.form);
+    const ImportSnapshot before = importSnapshot(w.form);
     w.files.throwing = true;
     EXPECT_THROW(w.controller.okexternokClick(), std::bad_alloc);
-    EXPECT_EQ(snapshot(w.form), before);
+    EXPECT_EQ(importSnapshot(w.form), before);
 
     // The same press goes through once the files can be read again.
     w.files.throwing = false;
@@ -299,9 +286,9 @@ TEST_F(HostileFileTest, AFileGoneBeforeOkChangesNothing)
     w.controller.file1Click(0);
     ASSERT_EQ(w.form.File1.selectedFile(), "gone.txt");
     w.files.files.erase("/perm/gone.txt");
-    const Snapshot before = snapshot(w.form);
+    const ImportSnapshot before = importSnapshot(w.form);
     w.controller.okexternokClick();
-    EXPECT_EQ(snapshot(w.form), before);
+    EXPECT_EQ(importSnapshot(w.form), before);
 }
 
 // On the real file system: what is named like a permanence but is no plain
@@ -319,12 +306,12 @@ TEST(HostileRealFileTest, FifosAndFoldersNamedTxtAreRefusedWithoutBlocking)
 
     TestWindow w;
     RealFileSystem real;
-    const Snapshot before = snapshot(w.form);
+    const ImportSnapshot before = importSnapshot(w.form);
     for (const char* name : {"pipe.txt", "folder.txt", "empty.txt", "missing.txt"}) {
         SCOPED_TRACE(name);
         // A FIFO opened for reading would wait for a writer for ever.
         EXPECT_FALSE(importPermanence(w.form, real, folder.string(), name));
-        EXPECT_EQ(snapshot(w.form), before);
+        EXPECT_EQ(importSnapshot(w.form), before);
     }
     fs::remove_all(folder);
 }

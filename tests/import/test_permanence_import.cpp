@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/permanence_import.h"
+#include "support/import_snapshot.h"
 #include "support/scripted_platform.h"
 #include "window/guidance_text.h"
 
@@ -11,6 +12,8 @@
 namespace ravelin {
 namespace {
 
+using testing::ImportSnapshot;
+using testing::importSnapshot;
 using testing::TestWindow;
 
 const std::string example = "Spielbank Hamburg\r\n"
@@ -23,23 +26,6 @@ const std::string example = "Spielbank Hamburg\r\n"
                             "32\r\n"
                             "======\r\n"
                             "5\r\n";
-
-// Everything an import may touch.
-struct Snapshot {
-    std::string text, textanzahl, label15;
-    int importmodus;
-    double importanzahl, wurfanzahl;
-    std::vector<double> permanenz;
-    bool panelShown, importEnabled, abbruchEnabled, startEnabled;
-    bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot snapshot(const FormModel& f)
-{
-    return {f.text.caption(),     f.textanzahl.text(),     f.Label15.caption(), f.state.importmodus,
-            f.state.importanzahl, f.state.wurfanzahl,      f.state.permanenz,   f.Frame1.visible(),
-            f.okextern.enabled(), f.okabbrechen.enabled(), f.okstart.enabled()};
-}
 
 // The window with its panel open, as OK finds it.
 void openPanel(TestWindow& w)
@@ -162,10 +148,10 @@ TEST_P(RefusedImportTest, ChangesNothingAtAll)
     w.form.state.importanzahl = 7;
     w.form.state.permanenz = {0, 4, 5};
     openPanel(w);
-    const Snapshot before = snapshot(w.form);
+    const ImportSnapshot before = importSnapshot(w.form);
 
     EXPECT_FALSE(importPermanence(w.form, w.files, GetParam().folder, GetParam().file));
-    EXPECT_EQ(snapshot(w.form), before);
+    EXPECT_EQ(importSnapshot(w.form), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, RefusedImportTest,

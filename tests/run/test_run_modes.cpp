@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/run_helpers.h"
-
+#include "support/set_back_expectations.h"
 #include "window/run_mode.h"
 
 #include <gtest/gtest.h>
@@ -245,11 +245,7 @@ TEST(RotationTest, FirstRotationEndsWithTheThirtyEighthTriple)
     EXPECT_EQ(seen[37].mode, runmode::einzelschritt);
     const SessionState& s = w.form.state;
     EXPECT_EQ(s.rotationen, 1);
-    EXPECT_EQ(s.rotzaehler, 0);
-    EXPECT_EQ(s.rotwurf, 0);
-    EXPECT_EQ(s.doppeltgesehen, 0);
-    EXPECT_EQ(s.paargesehen, 0);
-    EXPECT_EQ(s.dreifachgesehen, 0);
+    testing::expectRotationStartsAfresh(s);
 }
 
 TEST(RotationTest, ModeStaysWhileAWholeRotationOfSpinsRemains)

@@ -5,7 +5,9 @@
 //   RAVELIN_RANDOM_SEED=<seed> ./test_random_session
 // replays it; RAVELIN_RANDOM_ACTIONS sets how many actions run.
 
+#include "board/wheel.h"
 #include "import/permanence_reader.h"
+#include "support/import_snapshot.h"
 #include "support/scripted_platform.h"
 #include "text/number_reading.h"
 #include "window/run_mode.h"
@@ -17,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -25,12 +28,14 @@
 namespace ravelin {
 namespace {
 
+using testing::ImportSnapshot;
+using testing::importSnapshot;
 using testing::MemoryFileSystem;
 using testing::ScriptedConfirmation;
 
 constexpr std::uint64_t defaultSeed = 0x5EED2003;
 constexpr long defaultActions = 200'000;
-constexpr int logRows = 5000;
+constexpr int logRows = wheel::logRows;
 const std::string endLine = "\r                    ***  ENDE  *** ";
 const std::string permFolder = "/perm";
 const std::vector<std::string> permFiles{"p0.txt", "p1.txt", "p2.txt", "p3.txt", "p4.txt"};
@@ -290,23 +295,6 @@ double countSum(const FormModel& f)
 
 bool isWheelNumberOrNone(std::int16_t v) { return (v >= 1 && v <= 36) || v == SessionState::none; }
 
-// What an import may touch, to tell that a refused one changed nothing.
-struct ImportSnapshot {
-    std::string text, textanzahl, label15;
-    std::int16_t importmodus;
-    double importanzahl, wurfanzahl;
-    std::vector<double> permanenz;
-    bool panel, importButton, abortButton, start;
-    bool operator==(const ImportSnapshot&) const = default;
-};
-
-ImportSnapshot importSnapshot(const FormModel& f)
-{
-    return {f.text.caption(),     f.textanzahl.text(),     f.Label15.caption(), f.state.importmodus,
-            f.state.importanzahl, f.state.wurfanzahl,      f.state.permanenz,   f.Frame1.visible(),
-            f.okextern.enabled(), f.okabbrechen.enabled(), f.okstart.enabled()};
-}
-
 class Session {
 public:
     explicit Session(std::uint64_t seed)
@@ -323,7 +311,7 @@ public:
         m.unreadable = {"/leer"};
         m.mounts = {"/", "/leer"};
         for (const std::string& name : permFiles)
-            m.files[permFolder + "/" + name] = "";
+            m.files[std::string(permFolder).append("/").append(name)] = "";
         m.files[permFolder + "/alt/q.txt"] = "Spielbank\r\n1\r\n2\r\n3\r\n4\r\n5\r\n";
         m.files["/opt/ravelin/info_ravelin.txt"] = "{\\rtf1 {\\b Ravelin}\\par Info}";
         return m;
@@ -381,33 +369,11 @@ public:
             controller_.okexternClick();
             return true;
         case Kind::ChooseFile:
-            if (!panel)
-                return false;
-            x.a = f_.File1.files().empty()
-                      ? 0
-                      : random_.below(static_cast<int>(f_.File1.files().size()));
-            controller_.file1Click(x.a);
-            return true;
         case Kind::ChooseDrive:
-            if (!panel)
-                return false;
-            controller_.drive1Choose(x.a);
-            return true;
         case Kind::OpenFolder:
-            if (!panel || f_.Dir1.entries().empty())
-                return false;
-            x.a = random_.below(static_cast<int>(f_.Dir1.entries().size()));
-            controller_.dir1Open(x.a);
-            return true;
         case Kind::ImportOk:
-            if (!panel || !f_.okexternok.enabled())
-                return false;
-            return importFile(x);
         case Kind::PanelCancel:
-            if (!panel)
-                return false;
-            controller_.okexternabbruchClick();
-            return true;
+            return panel && performInPanel(x);
         case Kind::Info:
             if (random_.chance(20))
                 files_.files.erase("/opt/ravelin/info_ravelin.txt");
@@ -423,6 +389,35 @@ public:
             return true;
         }
         return false;
+    }
+
+    // The actions of the import panel, while it is shown.
+    bool performInPanel(Action& x)
+    {
+        switch (x.kind) {
+        case Kind::ChooseFile:
+            x.a = f_.File1.files().empty()
+                      ? 0
+                      : random_.below(static_cast<int>(f_.File1.files().size()));
+            controller_.file1Click(x.a);
+            return true;
+        case Kind::ChooseDrive:
+            controller_.drive1Choose(x.a);
+            return true;
+        case Kind::OpenFolder:
+            if (f_.Dir1.entries().empty())
+                return false;
+            x.a = random_.below(static_cast<int>(f_.Dir1.entries().size()));
+            controller_.dir1Open(x.a);
+            return true;
+        case Kind::ImportOk:
+            return f_.okexternok.enabled() && importFile(x);
+        case Kind::PanelCancel:
+            controller_.okexternabbruchClick();
+            return true;
+        default:
+            return false;
+        }
     }
 
     // The user's moods: a long stretch of pressing Start, a stretch of
@@ -488,8 +483,8 @@ public:
             // Now and then a marathon: Start alone until the spin log is full and beyond.
             mood_ = Mood::Marathon;
             moodLeft_ = 16000;
-            pending_.push_back(Action(Kind::TypeCount, 0, 0, "1e308"));
-            pending_.push_back(Action(Kind::Mode, random_.below(4)));
+            pending_.emplace_back(Kind::TypeCount, 0, 0, "1e308");
+            pending_.emplace_back(Kind::Mode, random_.below(4));
             return;
         }
         if (mood_ != Mood::Run)
@@ -501,16 +496,15 @@ public:
                                       : c == 1 ? std::to_string(random_.between(25000, 999999))
                                       : c < 4  ? std::to_string(random_.between(100, 20000))
                                                : std::to_string(random_.between(1, 300));
-            pending_.push_back(Action(Kind::TypeCount, 0, 0, count));
+            pending_.emplace_back(Kind::TypeCount, 0, 0, count);
         }
         const int m = random_.below(10);
-        pending_.push_back(Action(Kind::Mode, m < 4   ? runmode::rotation37
-                                              : m < 6 ? runmode::einzelschritt
-                                              : m < 8 ? runmode::durchlauf
-                                                      : runmode::haltBeiWurf));
+        pending_.emplace_back(Kind::Mode, m < 4   ? runmode::rotation37
+                                          : m < 6 ? runmode::einzelschritt
+                                          : m < 8 ? runmode::durchlauf
+                                                  : runmode::haltBeiWurf);
         if (m >= 8)
-            pending_.push_back(
-                Action(Kind::TypeHalt, 0, 0, std::to_string(random_.between(1, 20000))));
+            pending_.emplace_back(Kind::TypeHalt, 0, 0, std::to_string(random_.between(1, 20000)));
     }
 
     Action fiddle()
@@ -566,6 +560,14 @@ public:
 
     // Checks what must hold after every action; gives what is wrong, or nothing.
     std::string check(const Action& x, const Before& before);
+    // The parts of the check, each adding what it finds wrong to `why`.
+    void checkValues(std::ostream& why) const;
+    void checkFirstAppearances(std::ostream& why) const;
+    void checkCounts(const Action& x, const Before& before, bool restarted, std::ostream& why);
+    void checkCandidates(const Action& x, const Before& before, bool restarted, std::ostream& why);
+    void checkDisplays(std::ostream& why) const;
+    void checkInputs(const Action& x, const Before& before, bool restarted, std::ostream& why);
+    void checkImport(const Action& x, const Before& before, std::ostream& why);
 
     Before before() const
     {
@@ -679,8 +681,21 @@ void Session::notePainted(const Before& before)
 
 std::string Session::check(const Action& x, const Before& before)
 {
-    const SessionState& s = f_.state;
     std::ostringstream why;
+    const bool restarted = x.kind == Kind::Abort && x.a != 0;
+    checkValues(why);
+    checkFirstAppearances(why);
+    checkCounts(x, before, restarted, why);
+    checkCandidates(x, before, restarted, why);
+    checkDisplays(why);
+    checkInputs(x, before, restarted, why);
+    checkImport(x, before, why);
+    return why.str();
+}
+
+void Session::checkValues(std::ostream& why) const
+{
+    const SessionState& s = f_.state;
 
     if (s.schritt < 0 || s.schritt > 3)
         why << "schritt " << s.schritt << "; ";
@@ -710,7 +725,11 @@ std::string Session::check(const Action& x, const Before& before)
         why << "spin counts " << s.wurfnummer << " " << s.wurfanzahl << " " << s.haltwurf << "; ";
     if (s.importmodus == 1 && s.permanenz.size() < 21)
         why << "replay of " << s.permanenz.size() << " slots; ";
+}
 
+void Session::checkFirstAppearances(std::ostream& why) const
+{
+    const SessionState& s = f_.state;
     // First appearances belong to marked numbers, and lie within the run.
     for (int n = 0; n <= 36; ++n) {
         const std::string_view cell = f_.tabelle2.textAt(n, 0);
@@ -720,11 +739,14 @@ std::string Session::check(const Action& x, const Before& before)
             why << "tabelle2 row " << n << " \"" << cell << "\" beyond spin " << s.wurfnummer
                 << "; ";
     }
+}
 
+void Session::checkCounts(const Action& x, const Before& before, bool restarted, std::ostream& why)
+{
+    const SessionState& s = f_.state;
     // The counts add up to the composed numbers since the last clear: a
     // restart, or a rotation clear (which comes after any count of its press).
     const double sum = countSum(f_);
-    const bool restarted = x.kind == Kind::Abort && x.a != 0;
     if (restarted) {
         ++reach.restarts;
         counted_ = 0;
@@ -746,7 +768,11 @@ std::string Session::check(const Action& x, const Before& before)
     }
     if (sum != counted_)
         why << "counts add up to " << sum << ", composed since the last clear " << counted_ << "; ";
+}
 
+void Session::checkCandidates(const Action& x, const Before& before, bool restarted,
+                              std::ostream& why)
+{
     // Blue are exactly the candidates painted since the last triple start.
     if (restarted)
         painted_[0] = painted_[1] = 0;
@@ -758,7 +784,11 @@ std::string Session::check(const Action& x, const Before& before)
                 ((painted_[col - 2] >> n & 1) != 0))
                 why << "tabelle1 (" << n << ", " << col << ") "
                     << (painted_[col - 2] >> n & 1 ? "not blue" : "blue") << "; ";
+}
 
+void Session::checkDisplays(std::ostream& why) const
+{
+    const SessionState& s = f_.state;
     // The log and the displays of the last composed number.
     if (s.kombiwurf > 0) {
         const std::string number = std::to_string(s.zahl);
@@ -772,7 +802,11 @@ std::string Session::check(const Action& x, const Before& before)
     }
     if (!f_.tabelle3.textAt(s.kombiwurf, 0).empty())
         why << "log row " << s.kombiwurf << " already has a number; ";
+}
 
+void Session::checkInputs(const Action& x, const Before& before, bool restarted, std::ostream& why)
+{
+    const SessionState& s = f_.state;
     // The input boxes never keep a text that does not read as positive, and
     // a shown spin count is the wanted one.
     const double count = readNumber(f_.textanzahl.text());
@@ -812,7 +846,11 @@ std::string Session::check(const Action& x, const Before& before)
     }
     if (f_.okstart.enabled() && !startAllowed_)
         why << "Start enabled without a positive count since the run ended; ";
+}
 
+void Session::checkImport(const Action& x, const Before& before, std::ostream& why)
+{
+    const SessionState& s = f_.state;
     // An import either takes the file whole or changes nothing.
     if (x.kind == Kind::ImportOk) {
         const std::optional<Permanence> read = unreadable_ ? std::nullopt : readPermanence(x.text);
@@ -836,7 +874,6 @@ std::string Session::check(const Action& x, const Before& before)
                 }
         }
     }
-    return why.str();
 }
 
 TEST(RandomSessionTest, EveryActionKeepsTheWindowSound)
