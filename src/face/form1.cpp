@@ -715,21 +715,22 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::setFocusOrder()
 {
-    const char* order[] = {"textanzahl", "Option1_0", "Option1_1",  "okstart",         "Option1_2",
-                           "haltbei",    "okende",    "okextern",   "okabbrechen",     "Drive1",
-                           "Dir1",       "File1",     "okexternok", "okexternabbruch", "okinfo",
-                           "tabelle1",   "infotext",  "tabelle2",   "okresetl",        "Command1",
-                           "Option1_3",  "tabelle3"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
-        if (!widget)
-            continue;
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-        focusOrder_.push_back(widget);
-    }
+    FormModel& f = model();
+    // Every stop is named by its control, so none can be missed by a misspelt name.
+    const auto of = [this](const Control& control) { return widgets_.at(&control); };
+    const auto grid = [this](const GridModel& shown) {
+        const auto it = std::find_if(grids_.begin(), grids_.end(),
+                                     [&](const auto& g) { return &g.first->grid() == &shown; });
+        return it->second;
+    };
+    focusOrder_ = {of(f.textanzahl),  options_[0],           options_[1],    of(f.okstart),
+                   options_[2],       of(f.haltbei),         of(f.okende),   of(f.okextern),
+                   of(f.okabbrechen), of(f.Drive1),          of(f.Dir1),     of(f.File1),
+                   of(f.okexternok),  of(f.okexternabbruch), of(f.okinfo),   grid(f.tabelle1),
+                   of(f.infotext),    grid(f.tabelle2),      of(f.okresetl), of(f.Command1),
+                   options_[3],       grid(f.tabelle3)};
+    for (std::size_t i = 1; i < focusOrder_.size(); ++i)
+        setTabOrder(focusOrder_[i - 1], focusOrder_[i]);
 }
 
 bool Form1::takesTabFocus(QWidget* widget) const

@@ -87,7 +87,6 @@ private:
     // Runs one handler, then refreshes the window and ends it if asked to.
     template <typename Handler> void route(Handler&& handler);
 
-    void applyControl(ravelin::Control& control);
     void applyLabel(ravelin::Label& label, QLabel* widget);
     void applyButton(ravelin::Button& button, QPushButton* widget);
     void applyTextBox(ravelin::TextBox& box, QLineEdit* widget);
