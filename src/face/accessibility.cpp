@@ -2,6 +2,7 @@
 #include "face/accessibility.h"
 
 #include "face/grid_table_model.h"
+#include "window/form_model.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -10,71 +11,20 @@
 #include <QLabel>
 #include <QString>
 #include <QStringList>
-#include <QTableView>
 #include <QWidget>
+
+#include <string>
 
 namespace ravelin {
 
 namespace {
 
-struct Naming {
-    const char* control;
-    const char* name;
-};
-
-// Controls whose caption says nothing, says it too briefly, or changes at run
-// time. Every other control is named by its caption.
-constexpr Naming namings[] = {
-    // Left column.
-    {"tabelle1", "Häufigkeiten der Zahlen 0 bis 36"},
-    {"tabelle2", "Wurfnummer des ersten Erscheinens markierter Zahlen"},
-    {"okresetl", "Alle Markierungen löschen"},
-    {"Command1", "Grünes Feld leeren"},
-    {"Label11", "Erstmals eine Zahl doppelt"},
-    {"Label13", "Erstmals eine Zahl doppelt hintereinander"},
-    {"Label14", "Erstmals eine Zahl dreifach hintereinander"},
-    // Middle column.
-    {"text", "Hinweise"},
-    {"lakut", "Anzahl Würfe real"},
-    {"Lreal", "Anzahl Würfe akut"},
-    {"tabelle3", "Wurfprotokoll"},
-    {"okinfo", "Info/Ende Info"},
-    {"infotext", "Infotext"},
-    // Right column.
-    {"Shape1", "Rahmen der Eingaben und Schaltflächen"},
-    {"textanzahl", "Anzahl Würfe"},
-    {"Label15", "Hinweis zur Anzahl Würfe"},
-    {"haltbei", "Halt bei Wurf"},
-    {"Lrotat", "Aktuelle Rotation"},
-    {"lzahl", "Aktuell geworfene Zahl"},
-    {"okstart", "Start/Weiter"},
-    // The import panel.
-    {"Drive1", "Laufwerk"},
-    {"Label10", "Dateimuster *.txt"},
-    {"Dir1", "Ordner"},
-    {"File1", "Permanenzdateien"},
-    {"okexternabbruch", "Import abbrechen"},
-};
-
-// Boxes whose text changes as the program runs: a reader hears their name
-// followed by what they show now.
-constexpr const char* displayBoxes[] = {"lakut",   "Lreal",   "lzahl",  "Lrotat",
-                                        "Label11", "Label13", "Label14"};
-
-bool isDisplayBox(const QString& control)
+void setName(QWidget& widget, const QString& name)
 {
-    for (const char* box : displayBoxes)
-        if (control == QLatin1String(box))
-            return true;
-    return false;
-}
-
-QString fixedNameOf(const QString& control)
-{
-    for (const Naming& naming : namings)
-        if (control == QLatin1String(naming.control))
-            return QString::fromUtf8(naming.name);
-    return {};
+    widget.setAccessibleName(name);
+    // A drop-down list's popup is a widget of its own, and takes the focus.
+    if (auto* list = qobject_cast<QComboBox*>(&widget))
+        list->view()->setAccessibleName(name);
 }
 
 QString captionOf(const QWidget& widget)
@@ -92,20 +42,10 @@ QString captionOf(const QWidget& widget)
 
 void describe(QWidget& widget)
 {
-    const QString control = widget.objectName();
-    QString name;
-    if (auto* box = qobject_cast<QLabel*>(&widget); box && isDisplayBox(control)) {
-        nameWithValue(*box);
-    } else {
-        name = fixedNameOf(control);
-        if (name.isEmpty())
-            name = captionOf(widget);
-    }
-    if (!name.isEmpty()) {
-        widget.setAccessibleName(name);
-        // A drop-down list's popup is a widget of its own, and takes the focus.
-        if (auto* list = qobject_cast<QComboBox*>(&widget))
-            list->view()->setAccessibleName(name);
+    if (widget.accessibleName().isEmpty()) {
+        const QString name = captionOf(widget);
+        if (!name.isEmpty())
+            setName(widget, name);
     }
     // Tool tips carry stray blanks around and inside them; a reader need not say them.
     const QString description = widget.toolTip().simplified();
@@ -113,32 +53,18 @@ void describe(QWidget& widget)
         widget.setAccessibleDescription(description);
 }
 
-void nameHeaders(QWidget& window, const char* grid, const QStringList& columns, bool rowsFromZero)
+QString spoken(const std::string& caption)
 {
-    auto* view = window.findChild<QTableView*>(QString::fromLatin1(grid));
-    if (!view)
-        return;
-    if (auto* model = qobject_cast<GridTableModel*>(view->model()))
-        model->setHeaderNames(columns, rowsFromZero);
-}
-
-// The grids' own headers are hidden; a reader names their columns by the
-// headings shown above them, and the rows of the number grids by the number.
-void nameGridHeaders(QWidget& window)
-{
-    QStringList headings;
-    for (const char* heading : {"Label6", "Label7", "Label8", "Label9"})
-        if (const auto* label = window.findChild<QLabel*>(QString::fromLatin1(heading)))
-            headings << captionOf(*label);
-    nameHeaders(window, "tabelle1", headings, true);
-    nameHeaders(window, "tabelle2", {QStringLiteral("Erstes Erscheinen (Wurf)")}, true);
-    nameHeaders(window, "tabelle3",
-                {QStringLiteral("Zahl"), QStringLiteral("Wurf/Sechser"),
-                 QStringLiteral("Wurf/Kolonne"), QStringLiteral("Wurf/Farbe")},
-                false);
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())).simplified();
 }
 
 } // namespace
+
+void nameByRole(QWidget& widget, const char* role)
+{
+    if (role)
+        setName(widget, QString::fromUtf8(role));
+}
 
 void describeForAccessibility(QWidget& window)
 {
@@ -147,20 +73,34 @@ void describeForAccessibility(QWidget& window)
         if (!widget->objectName().isEmpty())
             describe(*widget);
     }
-    nameGridHeaders(window);
 }
 
-void nameWithValue(QLabel& box)
+void nameWithValue(QLabel& box, const char* role)
 {
-    if (!isDisplayBox(box.objectName()))
-        return;
-    QString name = fixedNameOf(box.objectName());
+    QString name = QString::fromUtf8(role);
     const QString value = box.text().simplified();
     if (!value.isEmpty())
         name += QStringLiteral(": ") + value;
     // Every new name is announced; an unchanged one need not be.
     if (box.accessibleName() != name)
         box.setAccessibleName(name);
+}
+
+void nameGridHeaders(const FormModel& form, GridTableModel& grid)
+{
+    const GridModel* shown = &grid.grid();
+    if (shown == &form.tabelle1) {
+        QStringList headings;
+        for (const Label* heading : {&form.Label6, &form.Label7, &form.Label8, &form.Label9})
+            headings << spoken(heading->caption());
+        grid.setHeaderNames(headings, true);
+    } else if (shown == &form.tabelle2) {
+        grid.setHeaderNames({QStringLiteral("Erstes Erscheinen (Wurf)")}, true);
+    } else if (shown == &form.tabelle3) {
+        grid.setHeaderNames({QStringLiteral("Zahl"), QStringLiteral("Wurf/Sechser"),
+                             QStringLiteral("Wurf/Kolonne"), QStringLiteral("Wurf/Farbe")},
+                            false);
+    }
 }
 
 } // namespace ravelin

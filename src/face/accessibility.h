@@ -6,20 +6,26 @@ class QWidget;
 
 namespace ravelin {
 
-// Gives every control of the window an accessible name and description, so
-// that a screen reader can tell the user what each one is. The name is the
-// control's caption, or a German description for boxes, lists and grids; the
-// description is the control's tool tip without its surrounding blanks.
-// Buttons whose caption changes while the program runs are named by their
-// role, so their name stays the same.
-// The grids' columns are named by their headings, the rows of the number grids
-// by their number.
+struct FormModel;
+class GridTableModel;
+
+// Names a control by its role: for boxes, lists and grids, whose caption says
+// nothing, says it too briefly, or changes while the program runs. Buttons
+// named so keep their name whatever caption they show. Nothing without a role.
+void nameByRole(QWidget& widget, const char* role);
+
+// Gives every control of the window not named by its role an accessible name
+// from its caption, and every control a description: its tool tip without the
+// surrounding blanks. Called once the captions are shown.
 void describeForAccessibility(QWidget& window);
 
 // A display box (counters, the number, the rotation, the first-double boxes)
 // is named by its role followed by the value it shows, so that a reader hears
-// the value; called again whenever the box's text changes. Other labels keep
-// their name.
-void nameWithValue(QLabel& box);
+// the value; called again whenever the box's text changes.
+void nameWithValue(QLabel& box, const char* role);
+
+// The grids' own headers are hidden; a reader names their columns by the
+// headings shown above them, and the rows of the number grids by the number.
+void nameGridHeaders(const FormModel& form, GridTableModel& grid);
 
 } // namespace ravelin

@@ -33,6 +33,7 @@
 #include <algorithm>
 #include <exception>
 #include <iterator>
+#include <span>
 
 using namespace ravelin;
 
@@ -40,35 +41,20 @@ namespace {
 
 // Places are given in twips; 15 twips make one pixel at 96 dots per inch.
 constexpr int px(int twips) { return (twips + 7) / 15; }
-QRect place(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
+QRect place(const Twips& at) { return QRect(px(at.left), px(at.top), px(at.width), px(at.height)); }
 
 constexpr int gridRowHeight = 11; // 37 rows fill the frequency grid, 25 the spin log
 
-const QColor windowGrey(224, 224, 224);
-const QColor blue(0, 0, 192);
-const QColor darkGrey(64, 64, 64);
-const QColor midGrey(128, 128, 128);
-
 // "MS Sans Serif" is served by a close sans face, "Terminal" by a fixed-pitch one.
-QFont sansFont(double points, bool bold)
+QFont fontOf(const Face& face)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont terminalFont(double points, bool bold)
-{
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSizeF(points);
-    font.setBold(bold);
+    QFont font(face.fixedPitch ? QStringLiteral("DejaVu Sans Mono")
+                               : QStringLiteral("Liberation Sans"));
+    font.setStyleHint(face.fixedPitch ? QFont::Monospace : QFont::SansSerif);
+    if (face.fixedPitch)
+        font.setFixedPitch(true);
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
     return font;
 }
 
@@ -221,9 +207,9 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
     setWindowTitle(QStringLiteral("Praxis / EC / Ravelin dual    V12.01"));
     setWindowIcon(ravelinIcon());
     setFixedSize(638, 477);
-    setRoleColour(this, QPalette::Window, windowGrey);
+    setRoleColour(this, QPalette::Window, toQColor(colour::lightGrey));
     setAutoFillBackground(true);
-    setFont(sansFont(8.25, true));
+    setFont(fontOf(windowFace));
 
     buildWidgets();
     connectEvents();
@@ -240,295 +226,405 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
     for (auto& [control, apply] : appliers_)
         apply();
     refresh();
-    describeForAccessibility(*this);
-    textanzahl_->setFocus();
+    describeForReaders();
+    widgets_.at(&model().textanzahl)->setFocus();
 }
 
 Form1::~Form1() { model().repaintNow = nullptr; }
 
+namespace {
+
+// The window as designed, column by column; each part is built as a whole.
+constexpr Placement columns[] = {
+    shape({6960, 240, 2055, 6615}, "Rahmen der Eingaben und Schaltfl\u00e4chen"),
+
+    // Left column.
+    heading<&FormModel::Label6>({420, 105, 420, 195}),
+    heading<&FormModel::Label7>({945, 105, 600, 240}),
+    heading<&FormModel::Label8>({1680, 90, 555, 195}),
+    heading<&FormModel::Label9>({2310, 90, 600, 195}),
+    grid<&FormModel::tabelle1>({405, 315, 2385, 6150}, "H\u00e4ufigkeiten der Zahlen 0 bis 36"),
+    // The green grid shows its light green in every cell.
+    grid<&FormModel::tabelle2>({2835, 315, 420, 6180},
+                               "Wurfnummer des ersten Erscheinens markierter Zahlen",
+                               colour::lightGreen),
+    button<&FormModel::okresetl>({450, 6615, 375, 285}, plainFace, &FormController::okresetlClick,
+                                 "Alle Markierungen l\u00f6schen"),
+    display<&FormModel::Label11>({945, 6615, 510, 195}, firstDoubleFace,
+                                 "Erstmals eine Zahl doppelt"),
+    display<&FormModel::Label13>({1530, 6615, 585, 195}, firstDoubleFace,
+                                 "Erstmals eine Zahl doppelt hintereinander"),
+    display<&FormModel::Label14>({2160, 6615, 540, 195}, firstDoubleFace,
+                                 "Erstmals eine Zahl dreifach hintereinander"),
+    button<&FormModel::Command1>({2835, 6615, 330, 285}, plainFace, &FormController::command1Click,
+                                 "Gr\u00fcnes Feld leeren"),
+
+    // Middle column.
+    // The guidance box reaches 75 twips (five pixels) further either side than
+    // designed (3420, 3360 wide): the panel's text needs that much more room in
+    // the face that stands in.
+    label<&FormModel::text>({3345, 240, 3510, 885}, plainFace, colour::darkGreyText, leftTop, true,
+                            "Hinweise"),
+    heading<&FormModel::Label4>({3930, 1245, 540, 255}),
+    heading<&FormModel::Label3>({4710, 1245, 780, 255}, centredTop),
+    heading<&FormModel::Label5>({5610, 1245, 540, 255}),
+    display<&FormModel::lakut>({3720, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe real"),
+    display<&FormModel::Lreal>({5400, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe akut"),
+    grid<&FormModel::tabelle3>({3720, 2010, 2625, 4170}, "Wurfprotokoll", colour::standard, true),
+    button<&FormModel::okinfo>({3960, 6345, 2115, 435}, largerFace, &FormController::okinfoClick,
+                               "Info/Ende Info"),
+
+    // Right column.
+    heading<&FormModel::Label1>({7200, 300, 1575, 255}, centredTop),
+    textBox<&FormModel::textanzahl>({7200, 540, 1575, 420}, countFace,
+                                    &FormController::textanzahlEdited, "Anzahl W\u00fcrfe"),
+    label<&FormModel::Label15>({7200, 990, 1575, 270}, plainFace, colour::midGreyText, centredTop,
+                               false, "Hinweis zur Anzahl W\u00fcrfe"),
+    // Shown top to bottom 0, 1, 3, 2.
+    option<&FormModel::Option1>(0, {7200, 1215, 1575, 435}),
+    option<&FormModel::Option1>(1, {7200, 1530, 1575, 435}),
+    option<&FormModel::Option1>(2, {7200, 2160, 1575, 435}),
+    option<&FormModel::Option1>(3, {7200, 1830, 1575, 435}),
+    textBox<&FormModel::haltbei>({7320, 2625, 1215, 375}, largerFace,
+                                 &FormController::haltbeiEdited, "Halt bei Wurf"),
+    heading<&FormModel::Label17>({7200, 3195, 810, 180}),
+    display<&FormModel::Lrotat>({7155, 3420, 840, 375}, countFace, "Aktuelle Rotation"),
+    heading<&FormModel::Label2>({8235, 3195, 495, 180}),
+    display<&FormModel::lzahl>({8145, 3420, 615, 375}, countFace, "Aktuell geworfene Zahl"),
+    button<&FormModel::okstart>({7140, 4080, 1680, 450}, windowFace, &FormController::okstartClick,
+                                "Start/Weiter"),
+    button<&FormModel::okabbrechen>({7140, 4680, 1695, 435}, windowFace,
+                                    &FormController::okabbrechenClick),
+    button<&FormModel::okextern>({7140, 5760, 1695, 435}, windowFace,
+                                 &FormController::okexternClick),
+    button<&FormModel::okende>({7140, 6300, 1680, 450}, windowFace, &FormController::okendeClick),
+};
+
+// Over the middle column.
+constexpr Placement infoViewer[] = {
+    viewer<&FormModel::infotext>({3360, 240, 3405, 6015}, "Infotext"),
+};
+
+// Over the right column; the rows after the frame stand within it.
+constexpr Placement importPanel[] = {
+    frame<&FormModel::Frame1>({6960, 120, 2115, 6735}),
+    list<&FormModel::Drive1>({105, 420, 1905, 315}, "Laufwerk"),
+    heading<&FormModel::Label10>({735, 1260, 435, 225}, leftTop, "Dateimuster *.txt"),
+    list<&FormModel::Dir1>({105, 1785, 1905, 1440}, "Ordner"),
+    list<&FormModel::File1>({105, 3465, 1905, 2235}, "Permanenzdateien"),
+    button<&FormModel::okexternok>({210, 6090, 750, 330}, windowFace,
+                                   &FormController::okexternokClick),
+    button<&FormModel::okexternabbruch>({1155, 6090, 750, 330}, windowFace,
+                                        &FormController::okexternabbruchClick, "Import abbrechen"),
+};
+
+template <std::size_t n> constexpr bool everyButtonClicks(const Placement (&rows)[n])
+{
+    for (const Placement& row : rows)
+        if (row.kind == PlacementKind::button && row.click == nullptr)
+            return false;
+    return true;
+}
+static_assert(everyButtonClicks(columns) && everyButtonClicks(importPanel),
+              "a button without a handler would be dead");
+
+} // namespace
+
 void Form1::buildWidgets()
 {
-    FormModel& f = model();
+    buildPart(WindowPart::columns);
+    buildPart(WindowPart::infoViewer);
+    buildPart(WindowPart::importPanel);
+    shape1_->lower();
+    infotext_->raise();
+    frame1_->raise();
+}
 
-    // Rectangle round the right column, behind its controls.
+void Form1::buildPart(WindowPart part)
+{
+    const auto rows = part == WindowPart::columns      ? std::span<const Placement>(columns)
+                      : part == WindowPart::infoViewer ? std::span<const Placement>(infoViewer)
+                                                       : std::span<const Placement>(importPanel);
+    for (const Placement& row : rows)
+        build(row,
+              part == WindowPart::importPanel && frame1_ ? static_cast<QWidget*>(frame1_) : this);
+}
+
+void Form1::build(const Placement& row, QWidget* parent)
+{
+    switch (row.kind) {
+    case PlacementKind::shape:
+        buildShape(row);
+        break;
+    case PlacementKind::heading:
+    case PlacementKind::label:
+    case PlacementKind::display:
+        buildLabel(row, parent);
+        break;
+    case PlacementKind::button:
+        buildButton(row, parent);
+        break;
+    case PlacementKind::textBox:
+        buildTextBox(row);
+        break;
+    case PlacementKind::option:
+        buildOption(row);
+        break;
+    case PlacementKind::grid:
+        buildGrid(row);
+        break;
+    case PlacementKind::viewer:
+        buildViewer(row);
+        break;
+    case PlacementKind::frame:
+        buildFrame(row);
+        break;
+    case PlacementKind::driveList:
+        buildDriveList(row, parent);
+        break;
+    case PlacementKind::dirList:
+    case PlacementKind::fileList:
+        buildFileList(row, parent);
+        break;
+    }
+}
+
+void Form1::keep(Control& control, QWidget* widget, std::function<void()> apply)
+{
+    widgets_[&control] = widget;
+    if (apply)
+        appliers_[&control] = std::move(apply);
+}
+
+void Form1::buildShape(const Placement& row)
+{
     shape1_ = new QFrame(this);
     shape1_->setObjectName(QStringLiteral("Shape1"));
-    shape1_->setGeometry(place(6960, 240, 2055, 6615));
+    shape1_->setGeometry(place(row.at));
     shape1_->setStyleSheet(
-        QStringLiteral("#Shape1 { border: 1px solid rgb(0, 0, 192); background: transparent; }"));
+        QStringLiteral("#Shape1 { border: 1px solid %1; background: transparent; }")
+            .arg(toQColor(row.ink).name()));
+    nameByRole(*shape1_, row.role);
+}
 
-    auto addLabel = [&](Label& label, QWidget* parent, QRect geometry, const QFont& font,
-                        const QColor& textColour, Qt::Alignment alignment, bool border) {
-        auto* widget = new QLabel(parent);
-        widget->setObjectName(fromModel(label.name()));
-        widget->setFont(font);
-        widget->setTextFormat(Qt::PlainText);
-        widget->setAlignment(alignment);
-        setTextColour(widget, textColour);
-        if (border) {
-            widget->setFrameStyle(QFrame::Box | QFrame::Plain);
-            widget->setLineWidth(1);
-        }
-        if (!label.toolTip().empty())
-            widget->setToolTip(fromModel(label.toolTip()));
-        widget->setGeometry(geometry);
-        labels_.emplace_back(&label, widget);
-        widgets_[&label] = widget;
-        appliers_[&label] = [this, &label, widget] { applyLabel(label, widget); };
-        return widget;
-    };
+void Form1::buildLabel(const Placement& row, QWidget* parent)
+{
+    Label& label = static_cast<Label&>(row.control(model()));
+    auto* widget = new QLabel(parent);
+    widget->setObjectName(fromModel(label.name()));
+    widget->setFont(fontOf(row.face));
+    widget->setTextFormat(Qt::PlainText);
+    widget->setAlignment(row.align);
+    setTextColour(widget, toQColor(row.ink));
+    if (row.boxed) {
+        widget->setFrameStyle(QFrame::Box | QFrame::Plain);
+        widget->setLineWidth(1);
+    }
+    if (!label.toolTip().empty())
+        widget->setToolTip(fromModel(label.toolTip()));
+    QRect geometry = place(row.at);
     // Headings grow to their text so that nothing is clipped; centred ones stay centred.
-    auto addHeading = [&](Label& label, QWidget* parent, QRect geometry, Qt::Alignment alignment) {
-        QLabel* widget = addLabel(label, parent, geometry, font(), blue, alignment, false);
+    if (row.kind == PlacementKind::heading) {
         const QFontMetrics metrics(widget->font());
         const int needWidth = metrics.horizontalAdvance(fromModel(label.caption())) + 2;
         const int needHeight = metrics.height();
-        QRect fitted = geometry;
-        if (needWidth > fitted.width())
-            fitted.adjust(-(needWidth - fitted.width()) / 2, 0,
-                          (needWidth - fitted.width() + 1) / 2, 0);
-        if (needHeight > fitted.height())
-            fitted.setHeight(needHeight);
-        widget->setGeometry(fitted);
-        return widget;
-    };
-    auto addButton = [&](Button& button, QWidget* parent, QRect geometry, const QFont& buttonFont) {
-        auto* widget = new QPushButton(parent);
-        widget->setObjectName(fromModel(button.name()));
-        widget->setFont(buttonFont);
-        widget->setGeometry(geometry);
-        widget->setAutoDefault(false);
-        if (!button.toolTip().empty())
-            widget->setToolTip(fromModel(button.toolTip()));
-        buttons_.emplace_back(&button, widget);
-        widgets_[&button] = widget;
-        appliers_[&button] = [this, &button, widget] { applyButton(button, widget); };
-        return widget;
-    };
-    auto addGrid = [&](GridModel& grid, QRect geometry, bool scrolls) {
-        auto* view = new QTableView(this);
-        view->setObjectName(fromModel(grid.name()));
-        // Headers, row heights and font are settled before the model comes:
-        // otherwise the view lays out all of the log's rows for each of them.
-        view->setFont(terminalFont(6, true));
-        view->horizontalHeader()->hide();
-        view->verticalHeader()->hide();
-        view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        view->verticalHeader()->setMinimumSectionSize(1);
-        view->verticalHeader()->setDefaultSectionSize(gridRowHeight);
-        view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        view->horizontalHeader()->setMinimumSectionSize(1);
-        auto* tableModel = new GridTableModel(grid, palette().color(QPalette::Button), view);
-        view->setModel(tableModel);
-        view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-        view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        view->setSelectionMode(QAbstractItemView::NoSelection);
-        // Tab leaves the grid; the arrow keys move within it.
-        view->setTabKeyNavigation(false);
-        view->setItemDelegate(new PlainCellDelegate(view));
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setWordWrap(false);
-        view->setCornerButtonEnabled(false);
-        view->setGeometry(geometry);
-        // Where the user scrolls the grid, its model knows: a later scroll
-        // to the same row must still move the view.
-        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, view,
-                [&grid](int top) { grid.scrolledTo(top); });
-        if (!grid.toolTip().empty())
-            view->setToolTip(fromModel(grid.toolTip()));
-        return std::pair{view, tableModel};
-    };
-
-    // Left column.
-    addHeading(f.Label6, this, place(420, 105, 420, 195), Qt::AlignLeft | Qt::AlignTop);
-    addHeading(f.Label7, this, place(945, 105, 600, 240), Qt::AlignLeft | Qt::AlignTop);
-    addHeading(f.Label8, this, place(1680, 90, 555, 195), Qt::AlignLeft | Qt::AlignTop);
-    addHeading(f.Label9, this, place(2310, 90, 600, 195), Qt::AlignLeft | Qt::AlignTop);
-    std::tie(tabelle1_, grid1_) = addGrid(f.tabelle1, place(405, 315, 2385, 6150), false);
-    std::tie(tabelle2_, grid2_) = addGrid(f.tabelle2, place(2835, 315, 420, 6180), false);
-    {
-        // The green grid shows its light green in every cell.
-        QPalette palette = tabelle2_->palette();
-        palette.setColor(QPalette::Base, toQColor(colour::lightGreen));
-        tabelle2_->setPalette(palette);
+        if (needWidth > geometry.width())
+            geometry.adjust(-(needWidth - geometry.width()) / 2, 0,
+                            (needWidth - geometry.width() + 1) / 2, 0);
+        if (needHeight > geometry.height())
+            geometry.setHeight(needHeight);
     }
-    addButton(f.okresetl, this, place(450, 6615, 375, 285), sansFont(8.25, false));
-    for (auto [label, left, width] :
-         {std::tuple{&f.Label11, 945, 510}, std::tuple{&f.Label13, 1530, 585},
-          std::tuple{&f.Label14, 2160, 540}})
-        addLabel(*label, this, place(left, 6615, width, 195), terminalFont(9, false), Qt::black,
-                 Qt::AlignCenter, true);
-    addButton(f.Command1, this, place(2835, 6615, 330, 285), sansFont(8.25, false));
+    widget->setGeometry(geometry);
+    if (row.kind != PlacementKind::display) {
+        nameByRole(*widget, row.role);
+        keep(label, widget, [this, &label, widget] { applyLabel(label, widget); });
+        return;
+    }
+    // A display box's name carries the value it shows.
+    keep(label, widget, [this, &label, widget, role = row.role] {
+        applyLabel(label, widget);
+        nameWithValue(*widget, role);
+    });
+}
 
-    // Middle column.
-    // The guidance box reaches five pixels further either side than designed:
-    // the panel's text needs that much more room in the face that stands in.
-    addLabel(f.text, this, place(3420, 240, 3360, 885).adjusted(-5, 0, 5, 0), sansFont(8.25, false),
-             darkGrey, Qt::AlignLeft | Qt::AlignTop, true);
-    addHeading(f.Label4, this, place(3930, 1245, 540, 255), Qt::AlignLeft | Qt::AlignTop);
-    addHeading(f.Label3, this, place(4710, 1245, 780, 255), Qt::AlignHCenter | Qt::AlignTop);
-    addHeading(f.Label5, this, place(5610, 1245, 540, 255), Qt::AlignLeft | Qt::AlignTop);
-    lakutWidget_ = addLabel(f.lakut, this, place(3720, 1500, 855, 375), sansFont(12, true),
-                            Qt::black, Qt::AlignCenter, true);
-    addLabel(f.Lreal, this, place(5400, 1500, 855, 375), sansFont(12, true), Qt::black,
-             Qt::AlignCenter, true);
-    std::tie(tabelle3_, grid3_) = addGrid(f.tabelle3, place(3720, 2010, 2625, 4170), true);
-    addButton(f.okinfo, this, place(3960, 6345, 2115, 435), sansFont(9.75, true));
+void Form1::buildButton(const Placement& row, QWidget* parent)
+{
+    Button& button = static_cast<Button&>(row.control(model()));
+    auto* widget = new QPushButton(parent);
+    widget->setObjectName(fromModel(button.name()));
+    widget->setFont(fontOf(row.face));
+    widget->setGeometry(place(row.at));
+    widget->setAutoDefault(false);
+    if (!button.toolTip().empty())
+        widget->setToolTip(fromModel(button.toolTip()));
+    nameByRole(*widget, row.role);
+    buttons_.emplace_back(widget, row.click);
+    keep(button, widget, [this, &button, widget] { applyButton(button, widget); });
+}
 
+void Form1::buildTextBox(const Placement& row)
+{
+    TextBox& box = static_cast<TextBox&>(row.control(model()));
+    auto* widget = new QLineEdit(this);
+    widget->setObjectName(fromModel(box.name()));
+    widget->setFont(fontOf(row.face));
+    widget->setAlignment(Qt::AlignCenter);
+    widget->setGeometry(place(row.at));
+    if (!box.toolTip().empty())
+        widget->setToolTip(fromModel(box.toolTip()));
+    nameByRole(*widget, row.role);
+    textBoxes_.emplace_back(widget, row.edit);
+    keep(box, widget, [this, &box, widget] { applyTextBox(box, widget); });
+}
+
+void Form1::buildOption(const Placement& row)
+{
+    OptionGroup& group = static_cast<OptionGroup&>(row.control(model()));
+    const int i = row.option;
+    auto* option = new QRadioButton(fromModel(group.caption(i)), this);
+    option->setObjectName(fromModel(group.name()) + QStringLiteral("_%1").arg(i));
+    option->setToolTip(fromModel(group.toolTip(i)));
+    setTextColour(option, toQColor(row.ink));
+    // The buttons overlap at their designed height; keep each to its own line.
+    const QRect designed = place(row.at);
+    option->setGeometry(designed.x(), designed.center().y() - 9, designed.width(), 19);
+    options_[i] = option;
+    if (i == 0)
+        keep(group, option, [this] { applyOptions(); });
+}
+
+void Form1::buildGrid(const Placement& row)
+{
+    GridModel& grid = row.grid(model());
+    auto* view = new QTableView(this);
+    view->setObjectName(fromModel(grid.name()));
+    // Headers, row heights and font are settled before the model comes:
+    // otherwise the view lays out all of the log's rows for each of them.
+    view->setFont(fontOf(row.face));
+    for (QHeaderView* header : {view->horizontalHeader(), view->verticalHeader()}) {
+        header->hide();
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setMinimumSectionSize(1);
+    }
+    view->verticalHeader()->setDefaultSectionSize(gridRowHeight);
+    auto* tableModel = new GridTableModel(grid, palette().color(QPalette::Button), view);
+    view->setModel(tableModel);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(row.scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    // Tab leaves the grid; the arrow keys move within it.
+    view->setTabKeyNavigation(false);
+    view->setItemDelegate(new PlainCellDelegate(view));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+    view->setGeometry(place(row.at));
+    // Where the user scrolls the grid, its model knows: a later scroll
+    // to the same row must still move the view.
+    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, view,
+            [&grid](int top) { grid.scrolledTo(top); });
+    if (!grid.toolTip().empty())
+        view->setToolTip(fromModel(grid.toolTip()));
+    if (row.paper != colour::standard) {
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Base, toQColor(row.paper));
+        view->setPalette(palette);
+    }
+    nameByRole(*view, row.role);
+    grids_.emplace_back(tableModel, view);
+    if (&grid == &model().tabelle1)
+        tabelle1_ = view;
+}
+
+void Form1::buildViewer(const Placement& row)
+{
+    RichTextViewer& viewer = static_cast<RichTextViewer&>(row.control(model()));
     infotext_ = new QTextBrowser(this);
-    infotext_->setObjectName(QStringLiteral("infotext"));
-    infotext_->setGeometry(place(3360, 240, 3405, 6015));
-    infotext_->setFont(sansFont(8.25, false));
+    infotext_->setObjectName(fromModel(viewer.name()));
+    infotext_->setGeometry(place(row.at));
+    infotext_->setFont(fontOf(row.face));
     infotext_->setOpenLinks(false);
     setRoleColour(infotext_, QPalette::Base, toQColor(colour::lightOrange));
-    widgets_[&f.infotext] = infotext_;
-    appliers_[&f.infotext] = [this] { applyViewer(); };
+    nameByRole(*infotext_, row.role);
+    keep(viewer, infotext_, [this] { applyViewer(); });
+}
 
-    // Right column.
-    addHeading(f.Label1, this, place(7200, 300, 1575, 255), Qt::AlignHCenter | Qt::AlignTop);
-    auto addTextBox = [&](TextBox& box, QRect geometry, const QFont& boxFont) {
-        auto* widget = new QLineEdit(this);
-        widget->setObjectName(fromModel(box.name()));
-        widget->setFont(boxFont);
-        widget->setAlignment(Qt::AlignCenter);
-        widget->setGeometry(geometry);
-        if (!box.toolTip().empty())
-            widget->setToolTip(fromModel(box.toolTip()));
-        widgets_[&box] = widget;
-        appliers_[&box] = [this, &box, widget] { applyTextBox(box, widget); };
-        return widget;
-    };
-    textanzahl_ = addTextBox(f.textanzahl, place(7200, 540, 1575, 420), sansFont(12, true));
-    addLabel(f.Label15, this, place(7200, 990, 1575, 270), sansFont(8.25, false), midGrey,
-             Qt::AlignHCenter | Qt::AlignTop, false);
-    const int optionTops[4] = {1215, 1530, 2160, 1830}; // shown top to bottom 0, 1, 3, 2
-    for (int i = 0; i < 4; ++i) {
-        auto* option = new QRadioButton(fromModel(f.Option1.caption(i)), this);
-        option->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        option->setToolTip(fromModel(f.Option1.toolTip(i)));
-        setTextColour(option, blue);
-        // The buttons overlap at their designed height; keep each to its own line.
-        const QRect designed = place(7200, optionTops[i], 1575, 435);
-        option->setGeometry(designed.x(), designed.center().y() - 9, designed.width(), 19);
-        options_[i] = option;
-    }
-    widgets_[&f.Option1] = options_[0];
-    appliers_[&f.Option1] = [this] { applyOptions(); };
-    haltbei_ = addTextBox(f.haltbei, place(7320, 2625, 1215, 375), sansFont(9.75, true));
-    addHeading(f.Label17, this, place(7200, 3195, 810, 180), Qt::AlignLeft | Qt::AlignTop);
-    addLabel(f.Lrotat, this, place(7155, 3420, 840, 375), sansFont(12, true), Qt::black,
-             Qt::AlignCenter, true);
-    addHeading(f.Label2, this, place(8235, 3195, 495, 180), Qt::AlignLeft | Qt::AlignTop);
-    addLabel(f.lzahl, this, place(8145, 3420, 615, 375), sansFont(12, true), Qt::black,
-             Qt::AlignCenter, true);
-    addButton(f.okstart, this, place(7140, 4080, 1680, 450), font());
-    addButton(f.okabbrechen, this, place(7140, 4680, 1695, 435), font());
-    addButton(f.okextern, this, place(7140, 5760, 1695, 435), font());
-    addButton(f.okende, this, place(7140, 6300, 1680, 450), font());
-
-    // The import panel, over the right column.
-    frame1_ = new QGroupBox(fromModel(f.Frame1.caption()), this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(place(6960, 120, 2115, 6735));
+void Form1::buildFrame(const Placement& row)
+{
+    Frame& panel = static_cast<Frame&>(row.control(model()));
+    frame1_ = new QGroupBox(fromModel(panel.caption()), this);
+    frame1_->setObjectName(fromModel(panel.name()));
+    frame1_->setGeometry(place(row.at));
     frame1_->setAutoFillBackground(true);
-    setRoleColour(frame1_, QPalette::Window, windowGrey);
-    setRoleColour(frame1_, QPalette::WindowText, blue);
-    widgets_[&f.Frame1] = frame1_;
-    appliers_[&f.Frame1] = [this] {
-        frame1_->setTitle(fromModel(model().Frame1.caption()));
-        frame1_->setVisible(model().Frame1.visible());
-        if (model().Frame1.visible()) {
+    setRoleColour(frame1_, QPalette::Window, toQColor(colour::lightGrey));
+    setRoleColour(frame1_, QPalette::WindowText, toQColor(row.ink));
+    keep(panel, frame1_, [this, &panel] {
+        frame1_->setTitle(fromModel(panel.caption()));
+        frame1_->setVisible(panel.visible());
+        if (panel.visible()) {
             frame1_->raise();
             applyHiddenLists();
             // The focus does not stay behind the panel: Import has it, after a key.
             if (QWidget* focused = focusWidget(); focused && !takesTabFocus(focused))
                 focusNextPrevChild(true);
         }
-    };
+    });
+}
 
-    drive1_ = new QComboBox(frame1_);
-    drive1_->setObjectName(QStringLiteral("Drive1"));
-    drive1_->setGeometry(place(105, 420, 1905, 315));
-    drive1_->setFont(sansFont(8.25, false));
-    setTextColour(drive1_, Qt::black);
-    addHeading(f.Label10, frame1_, place(735, 1260, 435, 225), Qt::AlignLeft | Qt::AlignTop);
-    dir1_ = new QListWidget(frame1_);
-    dir1_->setObjectName(QStringLiteral("Dir1"));
-    dir1_->setGeometry(place(105, 1785, 1905, 1440));
-    dir1_->setItemDelegate(new IndentedItemDelegate(dir1_));
-    dir1_->setTextElideMode(Qt::ElideMiddle);
-    file1_ = new QListWidget(frame1_);
-    file1_->setObjectName(QStringLiteral("File1"));
-    file1_->setGeometry(place(105, 3465, 1905, 2235));
-    for (QListWidget* list : {dir1_, file1_}) {
-        list->setFont(sansFont(8.25, false));
-        setTextColour(list, Qt::black);
-        list->setUniformItemSizes(true);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    }
-    // The drive list is filled at once: a drop-down list shows its first
-    // entry, even closed. The folder and file lists are filled, with their
-    // icons and item layout, when the panel shows them: most sessions never
-    // open it.
-    appliers_[&f.Drive1] = [this] { applyLists(model().Drive1); };
-    for (Control* list : {static_cast<Control*>(&f.Dir1), static_cast<Control*>(&f.File1)}) {
-        appliers_[list] = [this, list] {
-            if (model().Frame1.visible())
-                applyLists(*list);
-            else
-                listsAwaitPanel_ = true;
-        };
-    }
-    widgets_[&f.Drive1] = drive1_;
-    widgets_[&f.Dir1] = dir1_;
-    widgets_[&f.File1] = file1_;
-    addButton(f.okexternok, frame1_, place(210, 6090, 750, 330), font());
-    addButton(f.okexternabbruch, frame1_, place(1155, 6090, 750, 330), font());
+// The drive list is filled at once: a drop-down list shows its first entry,
+// even closed.
+void Form1::buildDriveList(const Placement& row, QWidget* parent)
+{
+    Control& list = row.control(model());
+    drive1_ = new QComboBox(parent);
+    drive1_->setObjectName(fromModel(list.name()));
+    drive1_->setGeometry(place(row.at));
+    drive1_->setFont(fontOf(row.face));
+    setTextColour(drive1_, toQColor(row.ink));
+    nameByRole(*drive1_, row.role);
+    keep(list, drive1_, [this, &list] { applyLists(list); });
+}
 
-    shape1_->lower();
-    infotext_->raise();
-    frame1_->raise();
+// The folder and file lists are filled, with their icons and item layout,
+// when the panel shows them: most sessions never open it.
+void Form1::buildFileList(const Placement& row, QWidget* parent)
+{
+    Control& list = row.control(model());
+    auto* widget = new QListWidget(parent);
+    widget->setObjectName(fromModel(list.name()));
+    widget->setGeometry(place(row.at));
+    if (row.kind == PlacementKind::dirList) {
+        dir1_ = widget;
+        widget->setItemDelegate(new IndentedItemDelegate(widget));
+        widget->setTextElideMode(Qt::ElideMiddle);
+    } else {
+        file1_ = widget;
+    }
+    widget->setFont(fontOf(row.face));
+    setTextColour(widget, toQColor(row.ink));
+    widget->setUniformItemSizes(true);
+    widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    nameByRole(*widget, row.role);
+    keep(list, widget, [this, &list] {
+        if (model().Frame1.visible())
+            applyLists(list);
+        else
+            listsAwaitPanel_ = true;
+    });
 }
 
 void Form1::connectEvents()
 {
-    FormController& c = controller();
-    auto onClick = [this](QPushButton* button, void (FormController::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { route([this, handler] { (controller().*handler)(); }); });
-    };
-    for (auto& [control, widget] : buttons_) {
-        const std::string& name = control->name();
-        if (name == "okstart")
-            onClick(widget, &FormController::okstartClick);
-        else if (name == "okabbrechen")
-            onClick(widget, &FormController::okabbrechenClick);
-        else if (name == "okextern")
-            onClick(widget, &FormController::okexternClick);
-        else if (name == "okende")
-            onClick(widget, &FormController::okendeClick);
-        else if (name == "okinfo")
-            onClick(widget, &FormController::okinfoClick);
-        else if (name == "okresetl")
-            onClick(widget, &FormController::okresetlClick);
-        else if (name == "Command1")
-            onClick(widget, &FormController::command1Click);
-        else if (name == "okexternok")
-            onClick(widget, &FormController::okexternokClick);
-        else if (name == "okexternabbruch")
-            onClick(widget, &FormController::okexternabbruchClick);
-    }
-    (void)c;
-
-    connect(textanzahl_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        route([&] { controller().textanzahlEdited(toModel(text)); });
-    });
-    connect(haltbei_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        route([&] { controller().haltbeiEdited(toModel(text)); });
-    });
-    for (int i = 0; i < 4; ++i) {
+    for (auto& [widget, click] : buttons_)
+        connect(widget, &QPushButton::clicked, this,
+                [this, click = click] { route([this, click] { (controller().*click)(); }); });
+    for (auto& [widget, edit] : textBoxes_)
+        connect(widget, &QLineEdit::textEdited, this, [this, edit = edit](const QString& text) {
+            route([&] { (controller().*edit)(toModel(text)); });
+        });
+    for (int i = 0; i < OptionGroup::count; ++i) {
         connect(options_[i], &QRadioButton::clicked, this,
                 [this, i] { route([this, i] { controller().option1Click(i); }); });
         options_[i]->installEventFilter(this);
@@ -555,6 +651,13 @@ void Form1::connectEvents()
     // a drag ends.
     tabelle1_->viewport()->installEventFilter(this);
     file1_->viewport()->installEventFilter(this);
+}
+
+void Form1::describeForReaders()
+{
+    describeForAccessibility(*this);
+    for (auto& [tableModel, view] : grids_)
+        nameGridHeaders(model(), *tableModel);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -612,21 +715,22 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::setFocusOrder()
 {
-    const char* order[] = {"textanzahl", "Option1_0", "Option1_1",  "okstart",         "Option1_2",
-                           "haltbei",    "okende",    "okextern",   "okabbrechen",     "Drive1",
-                           "Dir1",       "File1",     "okexternok", "okexternabbruch", "okinfo",
-                           "tabelle1",   "infotext",  "tabelle2",   "okresetl",        "Command1",
-                           "Option1_3",  "tabelle3"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
-        if (!widget)
-            continue;
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-        focusOrder_.push_back(widget);
-    }
+    FormModel& f = model();
+    // Every stop is named by its control, so none can be missed by a misspelt name.
+    const auto of = [this](const Control& control) { return widgets_.at(&control); };
+    const auto grid = [this](const GridModel& shown) {
+        const auto it = std::find_if(grids_.begin(), grids_.end(),
+                                     [&](const auto& g) { return &g.first->grid() == &shown; });
+        return it->second;
+    };
+    focusOrder_ = {of(f.textanzahl),  options_[0],           options_[1],    of(f.okstart),
+                   options_[2],       of(f.haltbei),         of(f.okende),   of(f.okextern),
+                   of(f.okabbrechen), of(f.Drive1),          of(f.Dir1),     of(f.File1),
+                   of(f.okexternok),  of(f.okexternabbruch), of(f.okinfo),   grid(f.tabelle1),
+                   of(f.infotext),    grid(f.tabelle2),      of(f.okresetl), of(f.Command1),
+                   options_[3],       grid(f.tabelle3)};
+    for (std::size_t i = 1; i < focusOrder_.size(); ++i)
+        setTabOrder(focusOrder_[i - 1], focusOrder_[i]);
 }
 
 bool Form1::takesTabFocus(QWidget* widget) const
@@ -714,16 +818,14 @@ void Form1::refresh()
         if (auto it = appliers_.find(&control); it != appliers_.end())
             it->second();
     });
-    applyGrid(*grid1_, tabelle1_);
-    applyGrid(*grid2_, tabelle2_);
-    applyGrid(*grid3_, tabelle3_);
+    for (auto& [tableModel, view] : grids_)
+        applyGrid(*tableModel, view);
     refreshing_ = false;
 }
 
 void Form1::applyLabel(Label& label, QLabel* widget)
 {
     widget->setText(captionForDisplay(label.caption()));
-    nameWithValue(*widget);
     widget->setEnabled(label.enabled());
     widget->setVisible(label.visible());
     if (hasOwnColour(label.backColour())) {

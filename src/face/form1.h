@@ -9,6 +9,7 @@
 //     -> Form1::refresh() mirrors what changed into the widgets, in one batch.
 // Form1 holds no rules of its own.
 
+#include "face/placement.h"
 #include "wiring/form_controller.h"
 
 #include <QWidget>
@@ -62,7 +63,23 @@ private:
           ravelin::Confirmation* confirmation, ravelin::FileSystem* files, QWidget* parent);
 
     void buildWidgets();
+    // Makes the widgets of one part of the window, as its rows place them.
+    void buildPart(ravelin::WindowPart part);
+    void build(const ravelin::Placement& row, QWidget* parent);
+    void buildShape(const ravelin::Placement& row);
+    void buildLabel(const ravelin::Placement& row, QWidget* parent);
+    void buildButton(const ravelin::Placement& row, QWidget* parent);
+    void buildTextBox(const ravelin::Placement& row);
+    void buildOption(const ravelin::Placement& row);
+    void buildGrid(const ravelin::Placement& row);
+    void buildViewer(const ravelin::Placement& row);
+    void buildFrame(const ravelin::Placement& row);
+    void buildDriveList(const ravelin::Placement& row, QWidget* parent);
+    void buildFileList(const ravelin::Placement& row, QWidget* parent);
+    // Keeps a control's widget and what the window does when the control changed.
+    void keep(ravelin::Control& control, QWidget* widget, std::function<void()> apply);
     void connectEvents();
+    void describeForReaders();
     void setFocusOrder();
     bool takesTabFocus(QWidget* widget) const;
     // An arrow key on an option: the next option on screen is chosen.
@@ -70,7 +87,6 @@ private:
     // Runs one handler, then refreshes the window and ends it if asked to.
     template <typename Handler> void route(Handler&& handler);
 
-    void applyControl(ravelin::Control& control);
     void applyLabel(ravelin::Label& label, QLabel* widget);
     void applyButton(ravelin::Button& button, QPushButton* widget);
     void applyTextBox(ravelin::TextBox& box, QLineEdit* widget);
@@ -88,18 +104,13 @@ private:
     // The import panel's folder or file list changed while it was hidden.
     bool listsAwaitPanel_ = false;
     std::unordered_map<const ravelin::Control*, QWidget*> widgets_;
-    std::vector<std::pair<ravelin::Label*, QLabel*>> labels_;
-    std::vector<std::pair<ravelin::Button*, QPushButton*>> buttons_;
-    QLabel* lakutWidget_ = nullptr;
-    QLineEdit* textanzahl_ = nullptr;
-    QLineEdit* haltbei_ = nullptr;
-    QRadioButton* options_[4] = {};
+    std::vector<std::pair<QPushButton*, ravelin::Click>> buttons_;
+    std::vector<std::pair<QLineEdit*, ravelin::Edit>> textBoxes_;
+    QRadioButton* options_[ravelin::OptionGroup::count] = {};
+    // In the order they are refreshed: the frequencies, the first spins, the log.
+    std::vector<std::pair<ravelin::GridTableModel*, QTableView*>> grids_;
+    // The frequency grid: its clicks act on release.
     QTableView* tabelle1_ = nullptr;
-    QTableView* tabelle2_ = nullptr;
-    QTableView* tabelle3_ = nullptr;
-    ravelin::GridTableModel* grid1_ = nullptr;
-    ravelin::GridTableModel* grid2_ = nullptr;
-    ravelin::GridTableModel* grid3_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     QComboBox* drive1_ = nullptr;
     QListWidget* dir1_ = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/rich_document_renderer.h"
 
+#include "face/qt_colour.h"
+
 #include <QColor>
 #include <QFont>
 #include <QStringList>
@@ -72,9 +74,7 @@ QTextCharFormat charFormat(const TextFormat& format, const QFont& baseFont)
     f.setFontItalic(format.italic);
     f.setFontUnderline(format.underline);
     if (format.colour)
-        f.setForeground(QColor(static_cast<int>(redOf(*format.colour)),
-                               static_cast<int>(greenOf(*format.colour)),
-                               static_cast<int>(blueOf(*format.colour))));
+        f.setForeground(toQColor(*format.colour));
     return f;
 }
 

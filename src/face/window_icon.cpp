@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/window_icon.h"
 
+#include "face/qt_colour.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -19,27 +21,28 @@ QPixmap paintRavelinIcon(int size)
 
     // Rim.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 72, 24));
+    p.setBrush(toQColor(colour::wheelRim));
     p.drawEllipse(outer);
 
     // Pockets: twelve sectors alternating red and black, one green for the zero.
     const QRectF ring = outer.adjusted(size * 0.07, size * 0.07, -size * 0.07, -size * 0.07);
     constexpr int sectors = 12;
     for (int i = 0; i < sectors; ++i) {
-        QColor fill = i == 0 ? QColor(0, 160, 0) : (i % 2 ? QColor(200, 0, 0) : QColor(20, 20, 20));
-        p.setBrush(fill);
+        const Colour fill =
+            i == 0 ? colour::zeroPocket : (i % 2 ? colour::redPocket : colour::blackPocket);
+        p.setBrush(toQColor(fill));
         p.drawPie(ring, static_cast<int>((90 - 15 + i * 30) * 16), 30 * 16);
     }
 
     // Hub in the light green of the program's display boxes, with a blue border.
     const double hub = size * 0.24;
-    p.setBrush(QColor(192, 255, 192));
-    p.setPen(QPen(QColor(0, 0, 192), std::max(1.0, size / 24.0)));
+    p.setBrush(toQColor(colour::lightGreen));
+    p.setPen(QPen(toQColor(colour::blueText), std::max(1.0, size / 24.0)));
     p.drawEllipse(centre, hub, hub);
 
     // Three dots on the hub: the three spins that make one number.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 192));
+    p.setBrush(toQColor(colour::blueText));
     const double dot = std::max(1.0, size * 0.045);
     for (int k = 0; k < 3; ++k) {
         const double angle = (-90 + k * 120) * M_PI / 180.0;

@@ -25,10 +25,16 @@ inline constexpr Colour lightGreen = rgb(192, 255, 192);  // marks and display b
 inline constexpr Colour brightGreen = rgb(128, 255, 128); // the number box
 inline constexpr Colour lightGrey = rgb(224, 224, 224);   // window, disabled halt box
 inline constexpr Colour white = rgb(255, 255, 255);
-inline constexpr Colour blueText = rgb(0, 0, 192);
+inline constexpr Colour blueText = rgb(0, 0, 192); // headings, options, the right column's frame
+inline constexpr Colour blackText = rgb(0, 0, 0); // the value of standard, for a text that is black
 inline constexpr Colour darkGreyText = rgb(64, 64, 64);
 inline constexpr Colour midGreyText = rgb(128, 128, 128);
 inline constexpr Colour lightOrange = rgb(255, 224, 192); // info viewer
+// The program's icon: a wheel's rim and its pockets.
+inline constexpr Colour wheelRim = rgb(120, 72, 24);
+inline constexpr Colour zeroPocket = rgb(0, 160, 0);
+inline constexpr Colour redPocket = rgb(200, 0, 0);
+inline constexpr Colour blackPocket = rgb(20, 20, 20);
 } // namespace colour
 
 } // namespace ravelin

@@ -20,22 +20,15 @@
 #include <tuple>
 
 using namespace ravelin;
-using ravelin::testing::ScriptedSpins;
-using ravelin::testing::ShownWindow;
+using ravelin::testing::WindowTest;
 
-class Form1StartTest : public QObject {
+class Form1StartTest : public WindowTest<> {
     Q_OBJECT
 
 private:
-    ShownWindow shown;
-    ScriptedSpins& spins = shown.spins;
-    std::unique_ptr<Form1>& window = shown.window;
-
-    template <typename T> T* child(const char* name) { return shown.child<T>(name); }
-
 private slots:
-    void init() { QVERIFY(shown.open()); }
-    void cleanup() { shown.close(); }
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
 
     void windowHasItsTitleAndFixedSize()
     {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The import panel with real folders, driven through its widgets.
 
-#include "face/form1.h"
 #include "platform/real_file_system.h"
-#include "support/scripted_platform.h"
+#include "support/shown_window.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -21,23 +20,14 @@
 
 using namespace ravelin;
 using ravelin::testing::ScriptedConfirmation;
-using ravelin::testing::ScriptedSpins;
+using ravelin::testing::WindowTest;
 
-class ImportPanelWidgetsTest : public QObject {
+class ImportPanelWidgetsTest : public WindowTest<ScriptedConfirmation, RealFileSystem> {
     Q_OBJECT
 
 private:
-    ScriptedSpins spins;
-    ScriptedConfirmation confirmation;
-    RealFileSystem files;
     QTemporaryDir folder;
     QString previousFolder;
-    std::unique_ptr<Form1> window;
-
-    template <typename T> T* child(const char* name)
-    {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
 
     void write(const QString& name, const std::string& content)
     {
@@ -63,13 +53,11 @@ private slots:
         write("bild.png", "x");
         previousFolder = QDir::currentPath();
         QDir::setCurrent(folder.path());
-        window = std::make_unique<Form1>(spins, confirmation, files);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(open());
     }
     void cleanup()
     {
-        window.reset();
+        close();
         QDir::setCurrent(previousFolder);
     }
 

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The info viewer as the window shows it, and Ende through the real question.
 
-#include "face/form1.h"
-#include "face/message_box_confirmation.h"
 #include "support/message_box_probe.h"
-#include "support/scripted_platform.h"
+#include "support/shown_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,9 +27,8 @@
 using namespace ravelin;
 using ravelin::testing::answerBoxRaisedBy;
 using ravelin::testing::ForwardingConfirmation;
-using ravelin::testing::MemoryFileSystem;
-using ravelin::testing::ScriptedSpins;
 using ravelin::testing::SeenBox;
+using ravelin::testing::WindowTest;
 
 namespace {
 
@@ -60,15 +57,10 @@ std::string shippedInfoText()
 
 } // namespace
 
-class InfoAndExitTest : public QObject {
+class InfoAndExitTest : public WindowTest<ForwardingConfirmation> {
     Q_OBJECT
 
 private:
-    ScriptedSpins spins;
-    ForwardingConfirmation confirmation;
-    MemoryFileSystem files;
-    std::unique_ptr<Form1> window;
-
     QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
     QTextBrowser* viewer() { return window->findChild<QTextBrowser*>("infotext"); }
 
@@ -84,16 +76,9 @@ private slots:
     void init()
     {
         files.files.clear();
-        window = std::make_unique<Form1>(spins, confirmation, files);
-        confirmation.to = std::make_unique<MessageBoxConfirmation>(window.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(open());
     }
-    void cleanup()
-    {
-        confirmation.to.reset();
-        window.reset();
-    }
+    void cleanup() { close(); }
 
     void theViewerShowsTheFormattedText()
     {

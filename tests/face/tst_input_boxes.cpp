@@ -10,14 +10,12 @@
 #include <QtTest>
 
 using namespace ravelin;
-using ravelin::testing::ShownWindow;
+using ravelin::testing::WindowTest;
 
-class InputBoxesTest : public QObject {
+class InputBoxesTest : public WindowTest<> {
     Q_OBJECT
 
 private:
-    ShownWindow shown;
-    std::unique_ptr<Form1>& window = shown.window;
     QLineEdit* count = nullptr;
     QLineEdit* halt = nullptr;
     QPushButton* start = nullptr;
@@ -25,14 +23,14 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(shown.open());
+        QVERIFY(open());
         count = window->findChild<QLineEdit*>("textanzahl");
         halt = window->findChild<QLineEdit*>("haltbei");
         start = window->findChild<QPushButton*>("okstart");
         QVERIFY(count && halt && start);
         count->setFocus();
     }
-    void cleanup() { shown.close(); }
+    void cleanup() { close(); }
 
     void typedDigitsStayAndEnableStart()
     {

@@ -9,14 +9,11 @@
 #include <cstdlib>
 
 using namespace ravelin;
-using ravelin::testing::ShownWindow;
 
-class MarkingGridTest : public QObject {
+class MarkingGridTest : public ravelin::testing::WindowTest<> {
     Q_OBJECT
 
 private:
-    ShownWindow shown;
-    std::unique_ptr<Form1>& window = shown.window;
     QTableView* t1 = nullptr;
     QTableView* t2 = nullptr;
 
@@ -39,12 +36,12 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(shown.open());
+        QVERIFY(open());
         t1 = window->findChild<QTableView*>("tabelle1");
         t2 = window->findChild<QTableView*>("tabelle2");
         QVERIFY(t1 && t2);
     }
-    void cleanup() { shown.close(); }
+    void cleanup() { close(); }
 
     void clickOnACountCellMarksItsNumber()
     {

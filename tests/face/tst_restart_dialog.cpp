@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real question of Abbruch, answered by the test as a user would.
 
-#include "face/form1.h"
-#include "face/message_box_confirmation.h"
 #include "support/message_box_probe.h"
-#include "support/scripted_platform.h"
+#include "support/shown_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,19 +16,13 @@
 using namespace ravelin;
 using ravelin::testing::answerBoxRaisedBy;
 using ravelin::testing::ForwardingConfirmation;
-using ravelin::testing::MemoryFileSystem;
-using ravelin::testing::ScriptedSpins;
 using ravelin::testing::SeenBox;
+using ravelin::testing::WindowTest;
 
-class RestartDialogTest : public QObject {
+class RestartDialogTest : public WindowTest<ForwardingConfirmation> {
     Q_OBJECT
 
 private:
-    ScriptedSpins spins;
-    ForwardingConfirmation confirmation;
-    MemoryFileSystem files;
-    std::unique_ptr<Form1> window;
-
     // A run part-way through, so that a restart has something to undo.
     void midRun()
     {
@@ -78,17 +70,10 @@ private:
 private slots:
     void init()
     {
-        window = std::make_unique<Form1>(spins, confirmation, files);
-        confirmation.to = std::make_unique<MessageBoxConfirmation>(window.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(open());
         midRun();
     }
-    void cleanup()
-    {
-        confirmation.to.reset();
-        window.reset();
-    }
+    void cleanup() { close(); }
 
     void theQuestionIsExact()
     {
