@@ -62,19 +62,14 @@ void SpinRun::clearCandidates()
         t1.colourAt(0, tabelle1col::twiceInARow) == colour::windowBackground &&
         t1.colourAt(0, tabelle1col::threeInARow) == colour::windowBackground;
     if (onlyCandidates) {
-        for (int group = 1; group <= 6; ++group)
-            if (paintedGroups_ & (1u << group))
-                t1.fillColour(tabelle1col::threeInARow, 6 * group - 5, 6 * group,
-                              colour::windowBackground);
-        for (int row = 1; row < wheel::lastNumber; row += 2)
-            if (paintedPairs_ & (std::uint64_t{1} << row))
-                t1.fillColour(tabelle1col::twiceInARow, row, row + 1, colour::windowBackground);
+        t1.fillColourRows(tabelle1col::twiceInARow, paintedPairRows_, colour::windowBackground);
+        t1.fillColourRows(tabelle1col::threeInARow, paintedGroupRows_, colour::windowBackground);
     } else {
         for (int col : {tabelle1col::twiceInARow, tabelle1col::threeInARow})
             t1.fillColour(col, 0, wheel::lastNumber, colour::windowBackground);
     }
-    paintedGroups_ = 0;
-    paintedPairs_ = 0;
+    paintedPairRows_ = 0;
+    paintedGroupRows_ = 0;
     // The current cell ends where walking the two columns cell by cell leaves it.
     t1.setRow(wheel::lastNumber);
     t1.setCol(tabelle1col::threeInARow);
@@ -125,9 +120,9 @@ void SpinRun::sixGroupPhase()
 
     // The group's six numbers, top to bottom; the current cell ends on the last.
     GridModel& t1 = form_.tabelle1;
-    t1.fillColour(tabelle1col::threeInARow, 6 * s.aktsechser - 5, 6 * s.aktsechser,
-                  colour::candidateBlue);
-    paintedGroups_ |= static_cast<std::uint8_t>(1u << s.aktsechser);
+    const std::uint64_t groupRows = std::uint64_t{0x3F} << (6 * s.aktsechser - 5);
+    t1.fillColourRows(tabelle1col::threeInARow, groupRows, colour::candidateBlue);
+    paintedGroupRows_ |= groupRows;
     t1.setRow(6 * s.aktsechser);
     t1.setCol(tabelle1col::threeInARow);
     s.wurfnummer += 1;
@@ -146,7 +141,10 @@ void SpinRun::columnPhase()
     GridModel& t1 = form_.tabelle1;
     t1.setColourAt(pair - 1, tabelle1col::twiceInARow, colour::candidateBlue);
     t1.setColourAt(pair - 2, tabelle1col::twiceInARow, colour::candidateBlue);
-    paintedPairs_ |= std::uint64_t{1} << (pair - 2);
+    if (pair >= 2)
+        paintedPairRows_ |= std::uint64_t{3} << (pair - 2);
+    else if (pair == 1) // a group of none: only row 0 lies in the grid
+        paintedPairRows_ |= 1;
     // The current cell ends on the odd one, painted last.
     t1.setRow(pair - 2);
     t1.setCol(tabelle1col::twiceInARow);
@@ -213,12 +211,14 @@ bool SpinRun::drawSpin(bool sixGroup)
 std::int16_t SpinRun::spinFromGenerator()
 {
     // In double, 37 times any float below 1 stays below 37. The clamp keeps
-    // a faulty source from ever indexing past the board tables.
-    const double r = spins_.next();
-    const double spin = std::floor(wheel::numberCount * r);
-    if (!(spin >= 0))
+    // a faulty source from ever indexing past the board tables. Past the sign
+    // test the conversion's truncation is the floor, without its rounding.
+    const double scaled = wheel::numberCount * spins_.next();
+    if (!(scaled >= 0))
         return 0;
-    return static_cast<std::int16_t>(spin > wheel::lastNumber ? wheel::lastNumber : spin);
+    if (scaled >= wheel::numberCount)
+        return wheel::lastNumber;
+    return static_cast<std::int16_t>(scaled);
 }
 
 std::int16_t SpinRun::spinFromPermanence() const
@@ -236,13 +236,23 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
     GridModel& log = form_.tabelle3;
     log.setRow(form_.state.kombiwurf);
     log.setCol(col);
-    // Formatted in place: the log is written four times a triple.
-    // Any 16-bit number takes at most six characters, so the slash and the
-    // contribution always fit behind the spin.
-    std::array<char, 16> text{};
-    char* p = std::to_chars(text.data(), text.data() + 6, spin).ptr;
-    *p++ = '/';
-    p = std::to_chars(p, text.data() + text.size(), contribution).ptr;
+    // Formatted in place: the log is written four times a triple, and a
+    // wheel number with its group, column or colour is two digits at most
+    // and one. Any 16-bit number takes at most six characters, so the slash
+    // and the contribution always fit behind the spin.
+    std::array<char, 16> text;
+    char* p = text.data();
+    if (spin >= 0 && spin < 100 && contribution >= 0 && contribution < 10) {
+        if (spin >= 10)
+            *p++ = static_cast<char>('0' + spin / 10);
+        *p++ = static_cast<char>('0' + spin % 10);
+        *p++ = '/';
+        *p++ = static_cast<char>('0' + contribution);
+    } else {
+        p = std::to_chars(p, text.data() + 6, spin).ptr;
+        *p++ = '/';
+        p = std::to_chars(p, text.data() + text.size(), contribution).ptr;
+    }
     log.setText(std::string_view(text.data(), static_cast<std::size_t>(p - text.data())));
 }
 

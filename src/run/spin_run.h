@@ -50,10 +50,10 @@ private:
     Statistics statistics_;
     RunModes runModes_;
     // The candidates painted since the last clear, the next triple's group
-    // painted by a run going on included: one bit per six-group, one per
-    // first row of a pair.
-    std::uint8_t paintedGroups_ = 0;
-    std::uint64_t paintedPairs_ = 0;
+    // painted by a run going on included: one bit per row of tabelle1, for
+    // the pairs' column and the groups' column.
+    std::uint64_t paintedPairRows_ = 0;
+    std::uint64_t paintedGroupRows_ = 0;
 };
 
 } // namespace ravelin

@@ -66,7 +66,13 @@ public:
     {
         if (sameText(caption_, caption))
             return;
-        caption_.assign(caption);
+        // A counter's caption mostly keeps its length: overwritten in place.
+        if (caption.size() == caption_.size()) {
+            for (std::size_t k = 0; k < caption.size(); ++k)
+                caption_[k] = caption[k];
+        } else {
+            caption_.assign(caption);
+        }
         touch();
     }
     void appendCaption(std::string_view more)

@@ -4,6 +4,7 @@
 #include "window/same_text.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace ravelin {
 
@@ -62,6 +63,24 @@ void GridModel::setTextAt(int row, int col, std::string_view text)
         return;
     const std::size_t i = index(row, col);
     CellText& cell = texts_[i];
+    // Short over short is what a run writes: kept apart from the rest, so
+    // that it stays a few instructions.
+    if (cell.size == CellText::keptAside || text.size() > CellText::inlineSize) {
+        setLongTextAt(i, row, text);
+        return;
+    }
+    if (sameText({cell.chars.data(), cell.size}, text))
+        return;
+    // A few bytes: copied in place rather than through a library call.
+    for (std::size_t k = 0; k < text.size(); ++k)
+        cell.chars[k] = text[k];
+    cell.size = static_cast<std::uint8_t>(text.size());
+    markRow(row);
+}
+
+void GridModel::setLongTextAt(std::size_t i, int row, std::string_view text)
+{
+    CellText& cell = texts_[i];
     if (cell.size == CellText::keptAside) {
         if (sameText(longTexts_.at(i), text))
             return;
@@ -70,7 +89,6 @@ void GridModel::setTextAt(int row, int col, std::string_view text)
         return;
     }
     if (text.size() <= CellText::inlineSize) {
-        // A few bytes: copied in place rather than through a library call.
         for (std::size_t k = 0; k < text.size(); ++k)
             cell.chars[k] = text[k];
         cell.size = static_cast<std::uint8_t>(text.size());
@@ -116,6 +134,31 @@ void GridModel::fillColour(int col, int firstRow, int lastRow, Colour colour)
         --last;
     for (int row = first; row <= last; ++row)
         *at(row) = colour;
+    markRow(first);
+    markRow(last);
+}
+
+void GridModel::fillColourRows(int col, std::uint64_t rowMask, Colour colour)
+{
+    if (col < 0 || col >= cols_)
+        return;
+    if (rows_ < 64)
+        rowMask &= (std::uint64_t{1} << std::max(rows_, 0)) - 1;
+    Colour* const column = colours_.data() + col;
+    int first = -1;
+    int last = -1;
+    for (; rowMask != 0; rowMask &= rowMask - 1) {
+        const int row = std::countr_zero(rowMask);
+        Colour& cell = column[static_cast<std::ptrdiff_t>(row) * cols_];
+        if (cell == colour)
+            continue;
+        cell = colour;
+        if (first < 0)
+            first = row;
+        last = row;
+    }
+    if (first < 0)
+        return;
     markRow(first);
     markRow(last);
 }

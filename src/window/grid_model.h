@@ -46,6 +46,9 @@ public:
     // One background colour for the cells of a column from firstRow to
     // lastRow, as setColourAt row by row would give it; the current cell stays.
     void fillColour(int col, int firstRow, int lastRow, Colour colour);
+    // The same for the cells of a column whose rows are set in rowMask
+    // (rows 0 to 63; any beyond the grid are left out).
+    void fillColourRows(int col, std::uint64_t rowMask, Colour colour);
 
     void setTopRow(int row);
     int topRow() const { return topRow_; }
@@ -78,6 +81,7 @@ public:
 
 private:
     bool contains(int row, int col) const;
+    void setLongTextAt(std::size_t i, int row, std::string_view text);
     std::size_t index(int row, int col) const;
     void markRow(int row);
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace ravelin {
@@ -129,6 +130,42 @@ TEST(GridModelTest, FillColourPaintsOneColumnAndMarksOnlyChangedRows)
     g.fillColour(4, 0, 36, 0x0000FF); // no such column
     g.fillColour(3, 9, 8, 0x0000FF);  // an empty range
     EXPECT_FALSE(g.takeChanges().any());
+}
+
+// The rows of a mask, as setColourAt row by row: gaps stay, rows beyond the
+// grid are left out, and only rows that changed are marked.
+TEST(GridModelTest, FillColourRowsPaintsTheRowsOfItsMask)
+{
+    struct Case {
+        const char* what;
+        std::uint64_t mask;
+        int col;
+        std::uint64_t blueAfter; // column 2 of a 37-row grid, 1..6 blue before
+        int firstRow;            // -1: nothing marked
+        int lastRow;
+    };
+    const Case cases[] = {
+        {"gaps stay", 0b1001'0000'0000, 2, 0x7E | 0b1001'0000'0000, 8, 11},
+        {"already blue is not marked", 0b0111'1110 | (std::uint64_t{1} << 20), 2,
+         0x7E | (std::uint64_t{1} << 20), 20, 20},
+        {"all blue already", 0x7E, 2, 0x7E, -1, -1},
+        {"beyond the grid", (std::uint64_t{1} << 37) | (std::uint64_t{1} << 63) | 1, 2, 0x7F, 0, 0},
+        {"row 36 is in it", std::uint64_t{1} << 36, 2, 0x7E | (std::uint64_t{1} << 36), 36, 36},
+        {"no such column", 0xFF00, 4, 0x7E, -1, -1},
+        {"other column", 0xFF00, 3, 0x7E, 8, 15},
+    };
+    for (const Case& c : cases) {
+        GridModel g("g", 37, 4, 1);
+        g.fillColourRows(2, 0x7E, 0x0000FF);
+        g.takeChanges();
+        g.fillColourRows(c.col, c.mask, 0x0000FF);
+        for (int row = 0; row < 37; ++row)
+            EXPECT_EQ(g.colourAt(row, 2) == 0x0000FFu, (c.blueAfter >> row & 1) != 0)
+                << c.what << ", row " << row;
+        const auto changes = g.takeChanges();
+        EXPECT_EQ(changes.firstRow, c.firstRow) << c.what;
+        EXPECT_EQ(changes.lastRow, c.lastRow) << c.what;
+    }
 }
 
 // Short texts live in the cell, longer ones elsewhere: switching between the

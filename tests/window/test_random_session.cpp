@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -802,6 +803,21 @@ void Session::checkDisplays(std::ostream& why) const
     }
     if (!f_.tabelle3.textAt(s.kombiwurf, 0).empty())
         why << "log row " << s.kombiwurf << " already has a number; ";
+    // Each logged spin is a number of the wheel with its group, column or colour.
+    for (int row = std::max(s.kombiwurf - 1, 0); row <= s.kombiwurf && row < wheel::logRows; ++row)
+        for (int col = 1; col <= 3; ++col) {
+            const std::string_view cell = f_.tabelle3.textAt(row, col);
+            if (cell.empty())
+                continue;
+            const double spin = readNumber(cell);
+            const auto& table = col == 1   ? f_.board.sechser
+                                : col == 2 ? f_.board.kolonne
+                                           : f_.board.farbe;
+            if (!(spin >= 1 && spin <= wheel::lastNumber) ||
+                cell != std::to_string(static_cast<int>(spin)) + "/" +
+                            std::to_string(table[static_cast<std::size_t>(spin)]))
+                why << "log (" << row << ", " << col << ") \"" << cell << "\"; ";
+        }
 }
 
 void Session::checkInputs(const Action& x, const Before& before, bool restarted, std::ostream& why)
