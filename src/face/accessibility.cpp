@@ -66,9 +66,11 @@ void nameByRole(QWidget& widget, const char* role)
         setName(widget, QString::fromUtf8(role));
 }
 
-void describeForAccessibility(QWidget& window)
+void describeForAccessibility(QWidget& part)
 {
-    const auto children = window.findChildren<QWidget*>();
+    if (!part.objectName().isEmpty())
+        describe(part);
+    const auto children = part.findChildren<QWidget*>();
     for (QWidget* widget : children) {
         if (!widget->objectName().isEmpty())
             describe(*widget);

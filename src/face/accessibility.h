@@ -14,10 +14,11 @@ class GridTableModel;
 // named so keep their name whatever caption they show. Nothing without a role.
 void nameByRole(QWidget& widget, const char* role);
 
-// Gives every control of the window not named by its role an accessible name
-// from its caption, and every control a description: its tool tip without the
-// surrounding blanks. Called once the captions are shown.
-void describeForAccessibility(QWidget& window);
+// Gives every control of a part of the window (the part itself included) not
+// named by its role an accessible name from its caption, and every control a
+// description: its tool tip without the surrounding blanks. Called once the
+// part's captions are shown.
+void describeForAccessibility(QWidget& part);
 
 // A display box (counters, the number, the rotation, the first-double boxes)
 // is named by its role followed by the value it shows, so that a reader hears

@@ -211,11 +211,12 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
     setAutoFillBackground(true);
     setFont(fontOf(windowFace));
 
-    buildWidgets();
-    connectEvents();
+    buildPart(WindowPart::columns);
+    shape1_->lower();
     setFocusOrder();
 
     model().repaintNow = [this](const Control& control) {
+        buildShownParts();
         if (auto it = appliers_.find(&control); it != appliers_.end())
             it->second();
         if (auto it = widgets_.find(&control); it != widgets_.end())
@@ -226,7 +227,9 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
     for (auto& [control, apply] : appliers_)
         apply();
     refresh();
-    describeForReaders();
+    describeForAccessibility(*this);
+    for (auto& [tableModel, view] : grids_)
+        nameGridHeaders(model(), *tableModel);
     widgets_.at(&model().textanzahl)->setFocus();
 }
 
@@ -330,16 +333,6 @@ static_assert(everyButtonClicks(columns) && everyButtonClicks(importPanel),
 
 } // namespace
 
-void Form1::buildWidgets()
-{
-    buildPart(WindowPart::columns);
-    buildPart(WindowPart::infoViewer);
-    buildPart(WindowPart::importPanel);
-    shape1_->lower();
-    infotext_->raise();
-    frame1_->raise();
-}
-
 void Form1::buildPart(WindowPart part)
 {
     const auto rows = part == WindowPart::columns      ? std::span<const Placement>(columns)
@@ -348,6 +341,34 @@ void Form1::buildPart(WindowPart part)
     for (const Placement& row : rows)
         build(row,
               part == WindowPart::importPanel && frame1_ ? static_cast<QWidget*>(frame1_) : this);
+}
+
+void Form1::buildShownParts()
+{
+    if (!infotext_ && model().infotext.visible())
+        buildLate(WindowPart::infoViewer);
+    if (!frame1_ && model().Frame1.visible())
+        buildLate(WindowPart::importPanel);
+}
+
+void Form1::buildLate(WindowPart part)
+{
+    justBuilt_.clear();
+    buildPart(part);
+    // Stacked as if made with the rest: the viewer over the columns, the panel over all.
+    if (infotext_)
+        infotext_->raise();
+    if (frame1_)
+        frame1_->raise();
+    setFocusOrder();
+    // Everything the model holds for the part comes in at once, its own
+    // panel or viewer last: that shows it, with its contents in place.
+    for (std::size_t i = 1; i < justBuilt_.size(); ++i)
+        appliers_.at(justBuilt_[i])();
+    QWidget* shown = widgets_.at(justBuilt_.front());
+    appliers_.at(justBuilt_.front())();
+    describeForAccessibility(*shown);
+    justBuilt_.clear();
 }
 
 void Form1::build(const Placement& row, QWidget* parent)
@@ -392,6 +413,7 @@ void Form1::build(const Placement& row, QWidget* parent)
 void Form1::keep(Control& control, QWidget* widget, std::function<void()> apply)
 {
     widgets_[&control] = widget;
+    justBuilt_.push_back(&control);
     if (apply)
         appliers_[&control] = std::move(apply);
 }
@@ -458,7 +480,8 @@ void Form1::buildButton(const Placement& row, QWidget* parent)
     if (!button.toolTip().empty())
         widget->setToolTip(fromModel(button.toolTip()));
     nameByRole(*widget, row.role);
-    buttons_.emplace_back(widget, row.click);
+    connect(widget, &QPushButton::clicked, this,
+            [this, click = row.click] { route([this, click] { (controller().*click)(); }); });
     keep(button, widget, [this, &button, widget] { applyButton(button, widget); });
 }
 
@@ -473,7 +496,9 @@ void Form1::buildTextBox(const Placement& row)
     if (!box.toolTip().empty())
         widget->setToolTip(fromModel(box.toolTip()));
     nameByRole(*widget, row.role);
-    textBoxes_.emplace_back(widget, row.edit);
+    connect(widget, &QLineEdit::textEdited, this, [this, edit = row.edit](const QString& text) {
+        route([&] { (controller().*edit)(toModel(text)); });
+    });
     keep(box, widget, [this, &box, widget] { applyTextBox(box, widget); });
 }
 
@@ -489,6 +514,9 @@ void Form1::buildOption(const Placement& row)
     const QRect designed = place(row.at);
     option->setGeometry(designed.x(), designed.center().y() - 9, designed.width(), 19);
     options_[i] = option;
+    connect(option, &QRadioButton::clicked, this,
+            [this, i] { route([this, i] { controller().option1Click(i); }); });
+    option->installEventFilter(this);
     if (i == 0)
         keep(group, option, [this] { applyOptions(); });
 }
@@ -534,8 +562,11 @@ void Form1::buildGrid(const Placement& row)
     }
     nameByRole(*view, row.role);
     grids_.emplace_back(tableModel, view);
-    if (&grid == &model().tabelle1)
+    if (&grid == &model().tabelle1) {
         tabelle1_ = view;
+        // Its clicks act on release, where a drag ends.
+        view->viewport()->installEventFilter(this);
+    }
 }
 
 void Form1::buildViewer(const Placement& row)
@@ -584,6 +615,8 @@ void Form1::buildDriveList(const Placement& row, QWidget* parent)
     drive1_->setFont(fontOf(row.face));
     setTextColour(drive1_, toQColor(row.ink));
     nameByRole(*drive1_, row.role);
+    connect(drive1_, &QComboBox::activated, this,
+            [this](int index) { route([this, index] { controller().drive1Choose(index); }); });
     keep(list, drive1_, [this, &list] { applyLists(list); });
 }
 
@@ -599,8 +632,22 @@ void Form1::buildFileList(const Placement& row, QWidget* parent)
         dir1_ = widget;
         widget->setItemDelegate(new IndentedItemDelegate(widget));
         widget->setTextElideMode(Qt::ElideMiddle);
+        connect(widget, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+            const int at = dir1_->row(item);
+            route([this, at] { controller().dir1Open(at); });
+        });
     } else {
         file1_ = widget;
+        // Whatever way the user chooses a file, it is chosen as by a click;
+        // the list's own refills are blocked from this. A click acts on release.
+        connect(widget, &QListWidget::itemSelectionChanged, this, [this] {
+            const QList<QListWidgetItem*> chosen = file1_->selectedItems();
+            if (chosen.isEmpty())
+                return;
+            const int at = file1_->row(chosen.first());
+            route([this, at] { controller().file1Click(at); });
+        });
+        widget->viewport()->installEventFilter(this);
     }
     widget->setFont(fontOf(row.face));
     setTextColour(widget, toQColor(row.ink));
@@ -613,51 +660,6 @@ void Form1::buildFileList(const Placement& row, QWidget* parent)
         else
             listsAwaitPanel_ = true;
     });
-}
-
-void Form1::connectEvents()
-{
-    for (auto& [widget, click] : buttons_)
-        connect(widget, &QPushButton::clicked, this,
-                [this, click = click] { route([this, click] { (controller().*click)(); }); });
-    for (auto& [widget, edit] : textBoxes_)
-        connect(widget, &QLineEdit::textEdited, this, [this, edit = edit](const QString& text) {
-            route([&] { (controller().*edit)(toModel(text)); });
-        });
-    for (int i = 0; i < OptionGroup::count; ++i) {
-        connect(options_[i], &QRadioButton::clicked, this,
-                [this, i] { route([this, i] { controller().option1Click(i); }); });
-        options_[i]->installEventFilter(this);
-    }
-
-    connect(drive1_, &QComboBox::activated, this,
-            [this](int index) { route([this, index] { controller().drive1Choose(index); }); });
-    connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        const int row = dir1_->row(item);
-        route([this, row] { controller().dir1Open(row); });
-    });
-
-    // Whatever way the user chooses a file, it is chosen as by a click; the
-    // list's own refills are blocked from this.
-    connect(file1_, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> chosen = file1_->selectedItems();
-        if (chosen.isEmpty())
-            return;
-        const int row = file1_->row(chosen.first());
-        route([this, row] { controller().file1Click(row); });
-    });
-
-    // Clicks into the frequency grid and the file list act on release, where
-    // a drag ends.
-    tabelle1_->viewport()->installEventFilter(this);
-    file1_->viewport()->installEventFilter(this);
-}
-
-void Form1::describeForReaders()
-{
-    describeForAccessibility(*this);
-    for (auto& [tableModel, view] : grids_)
-        nameGridHeaders(model(), *tableModel);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -703,7 +705,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
                 if (row < 0)
                     row = lastRow;
                 route([this, row, col] { controller().tabelle1Click(row, col); });
-            } else if (watched == file1_->viewport()) {
+            } else if (file1_ && watched == file1_->viewport()) {
                 const QModelIndex index = file1_->indexAt(pos);
                 const int row = index.isValid() ? index.row() : model().File1.selected();
                 route([this, row] { controller().file1Click(row); });
@@ -716,8 +718,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 void Form1::setFocusOrder()
 {
     FormModel& f = model();
-    // Every stop is named by its control, so none can be missed by a misspelt name.
-    const auto of = [this](const Control& control) { return widgets_.at(&control); };
+    // Every stop is named by its control, so none can be missed by a misspelt
+    // name; the panel's and the viewer's stand at their places once they are made.
+    const auto of = [this](const Control& control) {
+        const auto it = widgets_.find(&control);
+        return it == widgets_.end() ? nullptr : it->second;
+    };
     const auto grid = [this](const GridModel& shown) {
         const auto it = std::find_if(grids_.begin(), grids_.end(),
                                      [&](const auto& g) { return &g.first->grid() == &shown; });
@@ -729,6 +735,7 @@ void Form1::setFocusOrder()
                    of(f.okexternok),  of(f.okexternabbruch), of(f.okinfo),   grid(f.tabelle1),
                    of(f.infotext),    grid(f.tabelle2),      of(f.okresetl), of(f.Command1),
                    options_[3],       grid(f.tabelle3)};
+    std::erase(focusOrder_, nullptr);
     for (std::size_t i = 1; i < focusOrder_.size(); ++i)
         setTabOrder(focusOrder_[i - 1], focusOrder_[i]);
 }
@@ -739,7 +746,7 @@ bool Form1::takesTabFocus(QWidget* widget) const
         return false;
     // Nor is a control reached that a panel shown over it covers whole.
     for (QWidget* cover : {static_cast<QWidget*>(frame1_), static_cast<QWidget*>(infotext_)}) {
-        if (cover == widget || !cover->isVisible() || cover->isAncestorOf(widget))
+        if (!cover || cover == widget || !cover->isVisible() || cover->isAncestorOf(widget))
             continue;
         const QRect area(widget->mapTo(this, QPoint(0, 0)), widget->size());
         if (cover->geometry().contains(area))
@@ -812,6 +819,7 @@ void Form1::refresh()
     if (refreshing_)
         return;
     refreshing_ = true;
+    buildShownParts();
     model().forEachControl([&](Control& control) {
         if (!control.takeChanged())
             return;
@@ -928,7 +936,7 @@ void Form1::applyViewer()
     infotext_->setVisible(viewer.visible());
     if (viewer.visible())
         infotext_->raise();
-    if (model().Frame1.visible())
+    if (frame1_ && model().Frame1.visible())
         frame1_->raise();
 }
 

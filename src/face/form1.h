@@ -62,9 +62,12 @@ private:
     Form1(std::unique_ptr<OwnPlatform> own, ravelin::SpinSource* spins,
           ravelin::Confirmation* confirmation, ravelin::FileSystem* files, QWidget* parent);
 
-    void buildWidgets();
     // Makes the widgets of one part of the window, as its rows place them.
     void buildPart(ravelin::WindowPart part);
+    // The import panel and the info viewer are made when the model first
+    // shows them: most sessions never open either.
+    void buildShownParts();
+    void buildLate(ravelin::WindowPart part);
     void build(const ravelin::Placement& row, QWidget* parent);
     void buildShape(const ravelin::Placement& row);
     void buildLabel(const ravelin::Placement& row, QWidget* parent);
@@ -78,8 +81,6 @@ private:
     void buildFileList(const ravelin::Placement& row, QWidget* parent);
     // Keeps a control's widget and what the window does when the control changed.
     void keep(ravelin::Control& control, QWidget* widget, std::function<void()> apply);
-    void connectEvents();
-    void describeForReaders();
     void setFocusOrder();
     bool takesTabFocus(QWidget* widget) const;
     // An arrow key on an option: the next option on screen is chosen.
@@ -104,8 +105,8 @@ private:
     // The import panel's folder or file list changed while it was hidden.
     bool listsAwaitPanel_ = false;
     std::unordered_map<const ravelin::Control*, QWidget*> widgets_;
-    std::vector<std::pair<QPushButton*, ravelin::Click>> buttons_;
-    std::vector<std::pair<QLineEdit*, ravelin::Edit>> textBoxes_;
+    // The controls of the part being built, in the order of its rows.
+    std::vector<ravelin::Control*> justBuilt_;
     QRadioButton* options_[ravelin::OptionGroup::count] = {};
     // In the order they are refreshed: the frequencies, the first spins, the log.
     std::vector<std::pair<ravelin::GridTableModel*, QTableView*>> grids_;

@@ -120,17 +120,39 @@ def run(ravelin):
     def named(role, name):
         return [n for n in nodes if n.getRole() == role and n.name == name]
 
-    # Every control a user works with says what it is, hidden panels included.
+    def press(button):
+        action = button.queryAction()
+        presses = [i for i in range(action.nActions) if action.getName(i) == "Press"]
+        check(presses != [], f"{button.name!r} offers no press")
+        if presses:
+            action.doAction(presses[0])
+        return presses != []
+
+    # The import panel opened through its button, as a reader's user opens it.
+    imports = named(pyatspi.ROLE_PUSH_BUTTON, "Import")
+    check(len(imports) == 1, f"the Import button found {len(imports)} times")
+    if imports and press(imports[0]):
+        def panel_shown():
+            shown = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                     and n.name == "Import abbrechen" and n.getState().contains(pyatspi.STATE_SHOWING)]
+            return shown or None
+        wait_for("the import panel never showed", panel_shown, 5)
+    panel = list(walk(app))
+
+    # Every control a user works with says what it is, the import panel's too.
     # At the least: nine buttons, four options, the two boxes, three grids,
     # the drive, folder and file lists, and the drive drop-down.
     roles = {pyatspi.ROLE_PUSH_BUTTON: ("push button", 9), pyatspi.ROLE_RADIO_BUTTON: ("option", 4),
              pyatspi.ROLE_TEXT: ("text box", 2), pyatspi.ROLE_TABLE: ("grid", 3),
              pyatspi.ROLE_LIST: ("list", 3), pyatspi.ROLE_COMBO_BOX: ("drop-down list", 1)}
     for role, (kind, least) in roles.items():
-        found = [n for n in nodes if n.getRole() == role]
+        found = [n for n in panel if n.getRole() == role]
         check(len(found) >= least, f"{len(found)} of kind {kind}, expected at least {least}")
         for node in found:
             check(node.name.strip() != "", f"a {kind} without a name")
+    closes = [n for n in panel if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Import abbrechen"]
+    if closes:
+        press(closes[0])
 
     for grid, columns in COLUMNS.items():
         tables = named(pyatspi.ROLE_TABLE, grid)
@@ -156,12 +178,21 @@ def run(ravelin):
     number_box, start, log = number_boxes[0], starts[0], logs[0].queryTable()
     check(number_box.name == NUMBER_BOX, f"the number box before any spin reads {number_box.name!r}")
 
-    # The count is typed where the caret starts, as a user would.
+    # The count is typed into its box, clicked into as a user would once the
+    # panel has gone again.
+    counts = named(pyatspi.ROLE_TEXT, "Anzahl Würfe")
+    check(len(counts) == 1, f"the count box found {len(counts)} times")
     window = wait_for("no window named Ravelin", lambda: subprocess.run(
         ["xdotool", "search", "--onlyvisible", "--name", "Ravelin"],
         capture_output=True, text=True, timeout=5).stdout.split()[:1], 10)[0]
     subprocess.run(["xdotool", "windowfocus", "--sync", window], timeout=10, check=True)
     time.sleep(0.3)
+    if counts:
+        box = counts[0].queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+        subprocess.run(["xdotool", "mousemove", "--window", window, "--sync",
+                        str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1"],
+                       timeout=10, check=True)
+        time.sleep(0.3)
     subprocess.run(["xdotool", "type", "--delay", "50", "30"], timeout=10, check=True)
     wait_for("Start never became enabled after the count was typed",
              lambda: start.getState().contains(pyatspi.STATE_ENABLED), 5)

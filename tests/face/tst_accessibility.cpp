@@ -45,6 +45,13 @@ private:
         return own;
     }
 
+    // The import panel and the viewer, opened as a user opens them.
+    void openPanels()
+    {
+        window->findChild<QPushButton*>("okextern")->click();
+        window->findChild<QPushButton*>("okinfo")->click();
+    }
+
 private slots:
     void init()
     {
@@ -55,9 +62,10 @@ private slots:
     }
     void cleanup() { window.reset(); }
 
-    // Hidden panels included: the import panel's lists take the focus once shown.
+    // Panels opened: the import panel's lists take the focus once shown.
     void everyFocusableWidgetHasAName()
     {
+        openPanels();
         int focusable = 0;
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             if (widget->focusPolicy() == Qt::NoFocus)
@@ -75,6 +83,7 @@ private slots:
 
     void focusableNamesTellTheControlsApart()
     {
+        openPanels();
         QSet<QString> seen;
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             if (widget->focusPolicy() == Qt::NoFocus)
@@ -89,6 +98,7 @@ private slots:
     // Boxes and grids without a caption, and the "R" buttons, still say what they are.
     void everyControlOfTheModelIsNamed()
     {
+        openPanels();
         QStringList names;
         window->model().forEachControl([&](Control& control) {
             const QString name = QString::fromStdString(control.name());
@@ -118,6 +128,7 @@ private slots:
 
     void descriptionsAreTheToolTipsWithoutStrayBlanks()
     {
+        openPanels();
         int withTip = 0;
         for (QWidget* widget : controls()) {
             if (widget->toolTip().isEmpty())

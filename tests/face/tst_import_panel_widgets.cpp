@@ -65,10 +65,10 @@ private slots:
     // they show then is what the panel holds, current folder in view.
     void listsShowThePanelsContentsWhenItOpens()
     {
-        auto* dir1 = child<QListWidget>("Dir1");
-        auto* file1 = child<QListWidget>("File1");
         child<QPushButton>("okextern")->click();
         QVERIFY(child<QGroupBox>("Frame1")->isVisible());
+        auto* dir1 = child<QListWidget>("Dir1");
+        auto* file1 = child<QListWidget>("File1");
         const FormModel& f = window->model();
         QCOMPARE(dir1->count(), static_cast<int>(f.Dir1.entries().size()));
         for (int i = 0; i < dir1->count(); ++i)
@@ -89,10 +89,10 @@ private slots:
 
     void importThroughThePanel()
     {
+        child<QPushButton>("okextern")->click();
         auto* frame = child<QGroupBox>("Frame1");
         auto* file1 = child<QListWidget>("File1");
         auto* ok = child<QPushButton>("okexternok");
-        child<QPushButton>("okextern")->click();
         QVERIFY(frame->isVisible());
         QVERIFY(child<QLabel>("text")->text().startsWith("  Geben Sie den Ort an"));
 
@@ -163,9 +163,9 @@ private slots:
     // chosen; the focus coming into the list chooses nothing.
     void theKeyboardChoosesTheFileAsAClickDoes()
     {
+        child<QPushButton>("okextern")->click();
         auto* file1 = child<QListWidget>("File1");
         auto* ok = child<QPushButton>("okexternok");
-        child<QPushButton>("okextern")->click();
         file1->setFocus(Qt::TabFocusReason);
         QVERIFY(!ok->isEnabled());
         QTest::keyClick(file1, Qt::Key_Space);

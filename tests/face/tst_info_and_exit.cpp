@@ -86,7 +86,7 @@ private slots:
             "{\\rtf1{\\fonttbl{\\f0 MS Sans Serif;}{\\f1 Courier New;}}"
             "{\\colortbl;\\red0\\green0\\blue192;}"
             "Normal {\\b Fett} {\\i Kursiv}\\par\\cf1 Blau\\cf0\\par{\\f1 K\\'e4se}\\par}";
-        QVERIFY(!viewer()->isVisible());
+        QVERIFY(!viewer() || !viewer()->isVisible());
         QTest::mouseClick(button("okinfo"), Qt::LeftButton);
 
         QVERIFY(viewer()->isVisible());
