@@ -145,20 +145,23 @@ void GridModel::fillColourRows(int col, std::uint64_t rowMask, Colour colour)
     if (rows_ < 64)
         rowMask &= (std::uint64_t{1} << std::max(rows_, 0)) - 1;
     Colour* const column = colours_.data() + col;
-    int first = -1;
-    int last = -1;
-    for (; rowMask != 0; rowMask &= rowMask - 1) {
-        const int row = std::countr_zero(rowMask);
-        Colour& cell = column[static_cast<std::ptrdiff_t>(row) * cols_];
-        if (cell == colour)
-            continue;
-        cell = colour;
-        if (first < 0)
-            first = row;
-        last = row;
-    }
-    if (first < 0)
+    const std::ptrdiff_t stride = cols_;
+    const auto cell = [&](int row) -> Colour& { return column[row * stride]; };
+    // Only the lowest and the highest row that change are marked, so those
+    // two are found first; between them every row of the mask is written,
+    // whether it had the colour or not, without a test per row.
+    while (rowMask != 0 && cell(std::countr_zero(rowMask)) == colour)
+        rowMask &= rowMask - 1;
+    if (rowMask == 0)
         return;
+    const int first = std::countr_zero(rowMask);
+    int last = 63 - std::countl_zero(rowMask);
+    while (cell(last) == colour) {
+        rowMask &= ~(std::uint64_t{1} << last);
+        last = 63 - std::countl_zero(rowMask);
+    }
+    for (; rowMask != 0; rowMask &= rowMask - 1)
+        cell(std::countr_zero(rowMask)) = colour;
     markRow(first);
     markRow(last);
 }

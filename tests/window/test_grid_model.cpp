@@ -149,6 +149,7 @@ TEST(GridModelTest, FillColourRowsPaintsTheRowsOfItsMask)
         {"already blue is not marked", 0b0111'1110 | (std::uint64_t{1} << 20), 2,
          0x7E | (std::uint64_t{1} << 20), 20, 20},
         {"all blue already", 0x7E, 2, 0x7E, -1, -1},
+        {"already blue at the top end", 0x7E | 1, 2, 0x7F, 0, 0},
         {"beyond the grid", (std::uint64_t{1} << 37) | (std::uint64_t{1} << 63) | 1, 2, 0x7F, 0, 0},
         {"row 36 is in it", std::uint64_t{1} << 36, 2, 0x7E | (std::uint64_t{1} << 36), 36, 36},
         {"no such column", 0xFF00, 4, 0x7E, -1, -1},
