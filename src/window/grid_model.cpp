@@ -72,10 +72,27 @@ void GridModel::setTextAt(int row, int col, std::string_view text)
     if (sameText({cell.chars.data(), cell.size}, text))
         return;
     // A few bytes: copied in place rather than through a library call.
+    cell.chars = {};
     for (std::size_t k = 0; k < text.size(); ++k)
         cell.chars[k] = text[k];
     cell.size = static_cast<std::uint8_t>(text.size());
     markRow(row);
+}
+
+void GridModel::setShortText(const CellText& text)
+{
+    if (!contains(row_, col_))
+        return;
+    const std::size_t i = index(row_, col_);
+    CellText& cell = texts_[i];
+    if (cell.size == CellText::keptAside) {
+        setLongTextAt(i, row_, {text.chars.data(), text.size});
+        return;
+    }
+    if (cell.sameAs(text))
+        return;
+    cell = text;
+    markRow(row_);
 }
 
 void GridModel::setLongTextAt(std::size_t i, int row, std::string_view text)
@@ -89,11 +106,13 @@ void GridModel::setLongTextAt(std::size_t i, int row, std::string_view text)
         return;
     }
     if (text.size() <= CellText::inlineSize) {
+        cell.chars = {};
         for (std::size_t k = 0; k < text.size(); ++k)
             cell.chars[k] = text[k];
         cell.size = static_cast<std::uint8_t>(text.size());
     } else {
         longTexts_.insert_or_assign(i, std::string(text));
+        cell.chars = {};
         cell.size = CellText::keptAside;
     }
     markRow(row);
@@ -209,7 +228,7 @@ void GridModel::clear()
         for (int c = 0; c < cols_; ++c) {
             const std::size_t i = index(r, c);
             if (texts_[i].size != 0 || colours_[i] != colour::standard) {
-                texts_[i].size = 0;
+                texts_[i] = {};
                 colours_[i] = colour::standard;
                 markRow(r);
             }
