@@ -7,6 +7,7 @@
 #include "window/platform.h"
 #include "window/run_mode.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -21,6 +22,24 @@ constexpr std::string_view computerText = " Der Computer erzeugt die Zahlen...";
 constexpr std::string_view endLine = "\r                    ***  ENDE  *** ";
 // From the 26th triple on the log keeps its newest row in view.
 constexpr int lastRowBeforeScrolling = 24;
+
+// A composed number, 0 to 36, as a cell text: one digit or two at random,
+// so made up without a branch on which.
+GridModel::CellText numberText(std::int16_t number)
+{
+    GridModel::CellText text;
+    if (number >= 0 && number < 100) {
+        const int twoDigits = number >= 10 ? 1 : 0;
+        text.chars[0] = static_cast<char>('0' + number / 10);
+        text.chars[static_cast<std::size_t>(twoDigits)] = static_cast<char>('0' + number % 10);
+        text.size = static_cast<std::uint8_t>(1 + twoDigits);
+        return text;
+    }
+    const std::string_view plain = PlainNumber(number).text();
+    std::copy(plain.begin(), plain.end(), text.chars.begin());
+    text.size = static_cast<std::uint8_t>(plain.size());
+    return text;
+}
 
 } // namespace
 
@@ -164,8 +183,8 @@ void SpinRun::colourPhase()
     GridModel& log = form_.tabelle3;
     log.setRow(s.kombiwurf);
     log.setCol(0);
-    const PlainNumber number(s.zahl);
-    log.setText(number.text());
+    const GridModel::CellText number = numberText(s.zahl);
+    log.setShortText(number);
 
     s.schritt = 0;
     form_.okstart.setBackColour(colour::startGreen);
@@ -174,7 +193,7 @@ void SpinRun::colourPhase()
     form_.Lreal.setCaption(PlainNumber(s.kombiwurf).text());
     if (log.row() > lastRowBeforeScrolling)
         log.setTopRow(s.kombiwurf - 1 - lastRowBeforeScrolling);
-    form_.lzahl.setCaption(number.text());
+    form_.lzahl.setCaption(std::string_view(number.chars.data(), number.size));
 
     statistics_.update();
     if (form_.repaintNow)
