@@ -7,6 +7,7 @@
 #include "window/platform.h"
 #include "window/run_mode.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -21,6 +22,24 @@ constexpr std::string_view computerText = " Der Computer erzeugt die Zahlen...";
 constexpr std::string_view endLine = "\r                    ***  ENDE  *** ";
 // From the 26th triple on the log keeps its newest row in view.
 constexpr int lastRowBeforeScrolling = 24;
+
+// A composed number, 0 to 36, as a cell text: one digit or two at random,
+// so made up without a branch on which.
+GridModel::CellText numberText(std::int16_t number)
+{
+    GridModel::CellText text;
+    if (number >= 0 && number < 100) {
+        const int twoDigits = number >= 10 ? 1 : 0;
+        text.chars[0] = static_cast<char>('0' + number / 10);
+        text.chars[static_cast<std::size_t>(twoDigits)] = static_cast<char>('0' + number % 10);
+        text.size = static_cast<std::uint8_t>(1 + twoDigits);
+        return text;
+    }
+    const std::string_view plain = PlainNumber(number).text();
+    std::copy(plain.begin(), plain.end(), text.chars.begin());
+    text.size = static_cast<std::uint8_t>(plain.size());
+    return text;
+}
 
 } // namespace
 
@@ -164,8 +183,8 @@ void SpinRun::colourPhase()
     GridModel& log = form_.tabelle3;
     log.setRow(s.kombiwurf);
     log.setCol(0);
-    const PlainNumber number(s.zahl);
-    log.setText(number.text());
+    const GridModel::CellText number = numberText(s.zahl);
+    log.setShortText(number);
 
     s.schritt = 0;
     form_.okstart.setBackColour(colour::startGreen);
@@ -174,7 +193,7 @@ void SpinRun::colourPhase()
     form_.Lreal.setCaption(PlainNumber(s.kombiwurf).text());
     if (log.row() > lastRowBeforeScrolling)
         log.setTopRow(s.kombiwurf - 1 - lastRowBeforeScrolling);
-    form_.lzahl.setCaption(number.text());
+    form_.lzahl.setCaption(std::string_view(number.chars.data(), number.size));
 
     statistics_.update();
     if (form_.repaintNow)
@@ -236,24 +255,28 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
     GridModel& log = form_.tabelle3;
     log.setRow(form_.state.kombiwurf);
     log.setCol(col);
-    // Formatted in place: the log is written four times a triple, and a
-    // wheel number with its group, column or colour is two digits at most
-    // and one. Any 16-bit number takes at most six characters, so the slash
-    // and the contribution always fit behind the spin.
-    std::array<char, 16> text;
-    char* p = text.data();
+    // Made up in the cell's own form: the log is written four times a
+    // triple, and a wheel number with its group, column or colour is two
+    // digits at most and one. Whether the spin has one digit or two is left
+    // to no branch, which random spins would mispredict half the time.
+    GridModel::CellText text;
     if (spin >= 0 && spin < 100 && contribution >= 0 && contribution < 10) {
-        if (spin >= 10)
-            *p++ = static_cast<char>('0' + spin / 10);
-        *p++ = static_cast<char>('0' + spin % 10);
-        *p++ = '/';
-        *p++ = static_cast<char>('0' + contribution);
+        const int twoDigits = spin >= 10 ? 1 : 0;
+        text.chars[0] = static_cast<char>('0' + spin / 10);
+        text.chars[static_cast<std::size_t>(twoDigits)] = static_cast<char>('0' + spin % 10);
+        text.chars[static_cast<std::size_t>(1 + twoDigits)] = '/';
+        text.chars[static_cast<std::size_t>(2 + twoDigits)] = static_cast<char>('0' + contribution);
+        text.size = static_cast<std::uint8_t>(3 + twoDigits);
     } else {
-        p = std::to_chars(p, text.data() + 6, spin).ptr;
+        // Any 16-bit number takes at most six characters, so the slash and
+        // the contribution always fit behind the spin.
+        char* const begin = text.chars.data();
+        char* p = std::to_chars(begin, begin + 6, spin).ptr;
         *p++ = '/';
-        p = std::to_chars(p, text.data() + text.size(), contribution).ptr;
+        p = std::to_chars(p, begin + text.chars.size(), contribution).ptr;
+        text.size = static_cast<std::uint8_t>(p - begin);
     }
-    log.setText(std::string_view(text.data(), static_cast<std::size_t>(p - text.data())));
+    log.setShortText(text);
 }
 
 void SpinRun::endRun()

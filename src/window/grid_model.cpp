@@ -72,10 +72,27 @@ void GridModel::setTextAt(int row, int col, std::string_view text)
     if (sameText({cell.chars.data(), cell.size}, text))
         return;
     // A few bytes: copied in place rather than through a library call.
+    cell.chars = {};
     for (std::size_t k = 0; k < text.size(); ++k)
         cell.chars[k] = text[k];
     cell.size = static_cast<std::uint8_t>(text.size());
     markRow(row);
+}
+
+void GridModel::setShortText(const CellText& text)
+{
+    if (!contains(row_, col_))
+        return;
+    const std::size_t i = index(row_, col_);
+    CellText& cell = texts_[i];
+    if (cell.size == CellText::keptAside) {
+        setLongTextAt(i, row_, {text.chars.data(), text.size});
+        return;
+    }
+    if (cell.sameAs(text))
+        return;
+    cell = text;
+    markRow(row_);
 }
 
 void GridModel::setLongTextAt(std::size_t i, int row, std::string_view text)
@@ -89,11 +106,13 @@ void GridModel::setLongTextAt(std::size_t i, int row, std::string_view text)
         return;
     }
     if (text.size() <= CellText::inlineSize) {
+        cell.chars = {};
         for (std::size_t k = 0; k < text.size(); ++k)
             cell.chars[k] = text[k];
         cell.size = static_cast<std::uint8_t>(text.size());
     } else {
         longTexts_.insert_or_assign(i, std::string(text));
+        cell.chars = {};
         cell.size = CellText::keptAside;
     }
     markRow(row);
@@ -145,20 +164,23 @@ void GridModel::fillColourRows(int col, std::uint64_t rowMask, Colour colour)
     if (rows_ < 64)
         rowMask &= (std::uint64_t{1} << std::max(rows_, 0)) - 1;
     Colour* const column = colours_.data() + col;
-    int first = -1;
-    int last = -1;
-    for (; rowMask != 0; rowMask &= rowMask - 1) {
-        const int row = std::countr_zero(rowMask);
-        Colour& cell = column[static_cast<std::ptrdiff_t>(row) * cols_];
-        if (cell == colour)
-            continue;
-        cell = colour;
-        if (first < 0)
-            first = row;
-        last = row;
-    }
-    if (first < 0)
+    const std::ptrdiff_t stride = cols_;
+    const auto cell = [&](int row) -> Colour& { return column[row * stride]; };
+    // Only the lowest and the highest row that change are marked, so those
+    // two are found first; between them every row of the mask is written,
+    // whether it had the colour or not, without a test per row.
+    while (rowMask != 0 && cell(std::countr_zero(rowMask)) == colour)
+        rowMask &= rowMask - 1;
+    if (rowMask == 0)
         return;
+    const int first = std::countr_zero(rowMask);
+    int last = 63 - std::countl_zero(rowMask);
+    while (cell(last) == colour) {
+        rowMask &= ~(std::uint64_t{1} << last);
+        last = 63 - std::countl_zero(rowMask);
+    }
+    for (; rowMask != 0; rowMask &= rowMask - 1)
+        cell(std::countr_zero(rowMask)) = colour;
     markRow(first);
     markRow(last);
 }
@@ -206,7 +228,7 @@ void GridModel::clear()
         for (int c = 0; c < cols_; ++c) {
             const std::size_t i = index(r, c);
             if (texts_[i].size != 0 || colours_[i] != colour::standard) {
-                texts_[i].size = 0;
+                texts_[i] = {};
                 colours_[i] = colour::standard;
                 markRow(r);
             }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,6 +21,27 @@ enum class ColumnAlignment { LeftTop, CentreTop };
 // Cells outside the grid read as empty and ignore writes.
 class GridModel {
 public:
+    // A cell's text: up to 15 bytes in the cell itself, which is all a count,
+    // a spin position or a log entry takes; a longer one is kept aside. The
+    // bytes past the text are zero, so that two texts are the same exactly
+    // when their sixteen bytes are.
+    struct CellText {
+        static constexpr std::size_t inlineSize = 15;
+        static constexpr std::uint8_t keptAside = 0xFF;
+        std::array<char, inlineSize> chars{};
+        std::uint8_t size = 0;
+
+        bool sameAs(const CellText& other) const
+        {
+            std::array<std::uint64_t, 2> a;
+            std::array<std::uint64_t, 2> b;
+            std::memcpy(a.data(), this, sizeof a);
+            std::memcpy(b.data(), &other, sizeof b);
+            return ((a[0] ^ b[0]) | (a[1] ^ b[1])) == 0;
+        }
+    };
+    static_assert(sizeof(CellText) == 16);
+
     GridModel(std::string name, int rows, int cols, int fixedCols, std::string toolTip = {});
 
     const std::string& name() const { return name_; }
@@ -35,6 +57,9 @@ public:
 
     std::string_view text() const { return textAt(row_, col_); }
     void setText(std::string_view text) { setTextAt(row_, col_, text); }
+    // The same for a short text made up in place, its bytes past size zero:
+    // compared and stored whole, with no step that depends on its length.
+    void setShortText(const CellText& text);
     Colour cellBackColour() const { return colourAt(row_, col_); }
     void setCellBackColour(Colour colour) { setColourAt(row_, col_, colour); }
 
@@ -94,14 +119,6 @@ private:
     int col_ = 0;
     int topRow_ = 0;
     int selEndRow_ = 0;
-    // A cell's text: up to 15 bytes in the cell itself, which is all a count,
-    // a spin position or a log entry takes; a longer one is kept aside.
-    struct CellText {
-        static constexpr std::size_t inlineSize = 15;
-        static constexpr std::uint8_t keptAside = 0xFF;
-        std::array<char, inlineSize> chars{};
-        std::uint8_t size = 0;
-    };
     std::vector<CellText> texts_;
     std::unordered_map<std::size_t, std::string> longTexts_;
     std::vector<Colour> colours_;

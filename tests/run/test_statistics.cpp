@@ -60,7 +60,7 @@ TEST_P(EqualNumbersInARowTest, CountPairsAndThreesOverlapping)
 INSTANTIATE_TEST_SUITE_P(Runs, EqualNumbersInARowTest,
                          ::testing::Values(RepeatCase{1, "", ""}, RepeatCase{2, "2", ""},
                                            RepeatCase{3, "2", "3"}, RepeatCase{4, "2", "3"},
-                                           RepeatCase{12, "2", "3"}));
+                                           RepeatCase{12, "2", "3"}, RepeatCase{101, "2", "3"}));
 
 TEST(StatisticsTest, ADifferentNumberClosesThePairWithoutCounting)
 {

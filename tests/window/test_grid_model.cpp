@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -149,6 +150,7 @@ TEST(GridModelTest, FillColourRowsPaintsTheRowsOfItsMask)
         {"already blue is not marked", 0b0111'1110 | (std::uint64_t{1} << 20), 2,
          0x7E | (std::uint64_t{1} << 20), 20, 20},
         {"all blue already", 0x7E, 2, 0x7E, -1, -1},
+        {"already blue at the top end", 0x7E | 1, 2, 0x7F, 0, 0},
         {"beyond the grid", (std::uint64_t{1} << 37) | (std::uint64_t{1} << 63) | 1, 2, 0x7F, 0, 0},
         {"row 36 is in it", std::uint64_t{1} << 36, 2, 0x7E | (std::uint64_t{1} << 36), 36, 36},
         {"no such column", 0xFF00, 4, 0x7E, -1, -1},
@@ -178,19 +180,36 @@ TEST(GridModelTest, TextsOfAnyLengthReadBackAcrossRewritesAndClear)
     struct Step {
         const char* what;
         std::string text;
+        bool madeUpInPlace = false; // written as a cell's own text
     };
     const Step steps[] = {
-        {"short", "2/1"},          {"long after short", paragraph},
-        {"short after long", "7"}, {"inline boundary", fifteen},
-        {"one past it", sixteen},  {"empty after long", ""},
-        {"long again", sixteen},   {"same long again", sixteen},
+        {"short", "2/1"},
+        {"long after short", paragraph},
+        {"short after long, made up in place", "7", true},
+        {"inline boundary", fifteen},
+        {"shorter over it", "12/3"},
+        {"the same made up in place", "12/3", true},
+        {"another made up in place", "9/1", true},
+        {"one past it", sixteen},
+        {"empty after long", ""},
+        {"long again", sixteen},
+        {"same long again", sixteen},
     };
     GridModel g("g", 3, 2, 1);
     g.setTextAt(0, 0, paragraph); // a neighbour that must stay untouched
     for (const Step& step : steps) {
         g.takeChanges();
         const std::string before(g.textAt(2, 1));
-        g.setTextAt(2, 1, step.text);
+        if (step.madeUpInPlace) {
+            GridModel::CellText cell;
+            std::copy(step.text.begin(), step.text.end(), cell.chars.begin());
+            cell.size = static_cast<std::uint8_t>(step.text.size());
+            g.setRow(2);
+            g.setCol(1);
+            g.setShortText(cell);
+        } else {
+            g.setTextAt(2, 1, step.text);
+        }
         EXPECT_EQ(g.textAt(2, 1), step.text) << step.what;
         EXPECT_EQ(g.textAt(0, 0), paragraph) << step.what;
         EXPECT_EQ(g.takeChanges().any(), before != step.text) << step.what;
