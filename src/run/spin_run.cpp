@@ -261,11 +261,11 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
     // to no branch, which random spins would mispredict half the time.
     GridModel::CellText text;
     if (spin >= 0 && spin < 100 && contribution >= 0 && contribution < 10) {
-        const int twoDigits = spin >= 10 ? 1 : 0;
+        const std::size_t twoDigits = spin >= 10 ? 1 : 0;
         text.chars[0] = static_cast<char>('0' + spin / 10);
-        text.chars[static_cast<std::size_t>(twoDigits)] = static_cast<char>('0' + spin % 10);
-        text.chars[static_cast<std::size_t>(1 + twoDigits)] = '/';
-        text.chars[static_cast<std::size_t>(2 + twoDigits)] = static_cast<char>('0' + contribution);
+        text.chars[twoDigits] = static_cast<char>('0' + spin % 10);
+        text.chars[1 + twoDigits] = '/';
+        text.chars[2 + twoDigits] = static_cast<char>('0' + contribution);
         text.size = static_cast<std::uint8_t>(3 + twoDigits);
     } else {
         // Any 16-bit number takes at most six characters, so the slash and
