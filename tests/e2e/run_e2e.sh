@@ -45,9 +45,10 @@ done
 export DISPLAY=:$display
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR
 
-# Starts the program in the given folder and waits for its window.
+# Starts the program (or the copy given second) in the given folder and
+# waits for its window.
 launch() {
-  (cd "$1" && exec env QT_QPA_PLATFORM=xcb "$program") >>"$out/program.log" 2>&1 &
+  (cd "$1" && exec env QT_QPA_PLATFORM=xcb "${2:-$program}") >>"$out/program.log" 2>&1 &
   ppid=$!
   window=""
   for _ in $(seq 100); do
@@ -182,32 +183,15 @@ rm -rf "$storm"
 mkdir -p "$storm"
 cp "$program" "$storm/ravelin"
 awk 'BEGIN { for (i = 0; i < 2600000; i++) print "x" }' >"$storm/info_ravelin.txt"
-QT_QPA_PLATFORM=xcb "$storm/ravelin" >"$out/storm.log" 2>&1 &
-ppid=$!
-window=""
-for _ in $(seq 100); do
-  window=$(timeout 5 xdotool search --onlyvisible --name "Ravelin" 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "storm: no window named Ravelin" >&2; exit 1; }
+launch "$storm" "$storm/ravelin"
 click 334 437 # "Info": 3960,6345 twips, 2115 x 435, at its centre
 sleep 1
 click "${ende[@]}"
 sleep 0.5
 x key Return
-stormCode=""
-for _ in $(seq 100); do
-  if ! kill -0 "$ppid" 2>/dev/null; then
-    wait "$ppid" && stormCode=0 || stormCode=$?
-    break
-  fi
-  sleep 0.1
-done
-# A program still running is ended by the cleanup.
-[ -n "$stormCode" ] && ppid=""
-if [ "$stormCode" != 0 ]; then
-  echo "storm: the window did not answer Ende after Info (status ${stormCode:-none})" >&2
+await_end "Ende after Info"
+if [ "$code" != 0 ]; then
+  echo "storm: the window did not answer Ende after Info (status $code)" >&2
   status=1
 fi
 rm -rf "$storm"
