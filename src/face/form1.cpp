@@ -472,7 +472,8 @@ void Form1::buildButton(const Placement& row, QWidget* parent)
         widget->setToolTip(fromModel(button.toolTip()));
     nameByRole(*widget, row.role);
     // Checked here, not by the compiler: an instrumented build cannot compare
-    // handlers while compiling. Every window test builds every button.
+    // handlers while compiling. The window tests build every button, the
+    // panel's when they open it.
     if (row.click == nullptr)
         throw std::logic_error("a button without a handler would be dead: " + button.name());
     connect(widget, &QPushButton::clicked, this,
