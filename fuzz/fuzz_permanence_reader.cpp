@@ -34,7 +34,7 @@ void setUp(ravelin::testing::TestWindow& w)
     f.state.importmodus = 0;
     f.state.importanzahl = 5;
     f.state.permanenz = {0, 4, 19};
-    f.textanzahl.setText("");
+    f.setTextanzahl("");
     w.controller.textanzahlEdited("7");
     f.okextern.setEnabled(true);
     f.okabbrechen.setEnabled(false);

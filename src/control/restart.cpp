@@ -44,7 +44,7 @@ void Restart::okabbrechenClick()
     form_.okabbrechen.setEnabled(false);
 
     // Through the box, so that its change handling sees the empty text.
-    form_.textanzahl.setText("");
+    form_.setTextanzahl("");
 
     form_.text.setCaption(startGuidanceText());
 }

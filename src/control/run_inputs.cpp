@@ -8,7 +8,7 @@
 
 namespace ravelin {
 
-void RunInputs::textanzahlChange()
+void RunInputs::textanzahlChanged()
 {
     const double v = readNumber(form_.textanzahl.text());
     if (v > 0) {
@@ -18,22 +18,22 @@ void RunInputs::textanzahlChange()
     }
     // Emptying runs this handling once more; an empty box stays empty.
     form_.okstart.setEnabled(false);
-    form_.textanzahl.setText("");
+    form_.setTextanzahl("");
 }
 
-void RunInputs::haltbeiChange()
+void RunInputs::haltbeiChanged()
 {
     const double v = readNumber(form_.haltbei.text());
     if (v > 0) {
         form_.state.haltwurf = v;
         return;
     }
-    form_.haltbei.setText("");
+    form_.setHaltbei("");
 }
 
-void RunInputs::option1Click()
+void RunInputs::runModeChanged()
 {
-    OptionGroup& modes = form_.Option1;
+    const OptionGroup& modes = form_.Option1;
     TextBox& haltbei = form_.haltbei;
     if (modes.isSelected(runmode::haltBeiWurf)) {
         haltbei.setBackColour(colour::white);
@@ -41,14 +41,14 @@ void RunInputs::option1Click()
     } else {
         // The halt spin itself stays in the session; only the box is emptied.
         haltbei.setBackColour(colour::lightGrey);
-        haltbei.setText("");
+        form_.setHaltbei("");
         haltbei.setEnabled(false);
     }
 
     const SessionState& s = form_.state;
     if (modes.isSelected(runmode::rotation37) &&
         s.wurfanzahl - s.wurfnummer < wheel::spinsPerRotation)
-        modes.select(runmode::einzelschritt);
+        form_.selectRunMode(runmode::einzelschritt);
 }
 
 } // namespace ravelin

@@ -10,9 +10,9 @@ class RunInputs {
 public:
     explicit RunInputs(FormModel& form) : form_(form) {}
 
-    void textanzahlChange();
-    void haltbeiChange();
-    void option1Click();
+    void textanzahlChanged();
+    void haltbeiChanged();
+    void runModeChanged();
 
 private:
     FormModel& form_;

@@ -56,7 +56,7 @@ void ImportPanel::initialise()
         current = "/";
     const int drive = mountHolding(drives, current);
     form_.Drive1.setDrives(std::move(drives), drive < 0 ? 0 : drive);
-    form_.Dir1.setPath(current);
+    form_.openFolder(current);
 }
 
 void ImportPanel::okexternClick()
@@ -78,7 +78,7 @@ void ImportPanel::okexternabbruchClick()
     form_.text.setCaption(startGuidanceText());
 }
 
-void ImportPanel::drive1Change()
+void ImportPanel::driveChanged()
 {
     const std::string drive = form_.Drive1.selectedDrive();
     if (drive.empty())
@@ -90,10 +90,10 @@ void ImportPanel::drive1Change()
     if (form_.Dir1.path() == drive)
         showFolder(listing); // same folder, but its list now starts at this drive
     else
-        form_.Dir1.setPath(drive);
+        form_.openFolder(drive);
 }
 
-void ImportPanel::dir1Change()
+void ImportPanel::folderChanged()
 {
     const FileSystem::FolderListing listing = files_.listFolder(form_.Dir1.path());
     showFolder(listing);

@@ -22,8 +22,8 @@ public:
     void okexternClick();
     void okexternokClick();
     void okexternabbruchClick();
-    void drive1Change();
-    void dir1Change();
+    void driveChanged();
+    void folderChanged();
     void file1Click();
 
 private:

@@ -54,7 +54,7 @@ bool importPermanence(FormModel& form, FileSystem& files, const std::string& fol
     form.text.setCaption(caption);
     // The box's change handling enables Start, or for no spins empties it.
     s.wurfanzahl = s.importanzahl;
-    form.textanzahl.setText(count);
+    form.setTextanzahl(count);
     s.importmodus = 1;
     s.permanenz = std::move(slots);
 

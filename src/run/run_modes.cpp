@@ -22,7 +22,7 @@ constexpr std::int16_t rotationEnd = rotationComplete + 1;
 
 bool RunModes::step()
 {
-    OptionGroup& modes = form_.Option1;
+    const OptionGroup& modes = form_.Option1;
     SessionState& s = form_.state;
 
     if (modes.isSelected(runmode::durchlauf))
@@ -30,7 +30,7 @@ bool RunModes::step()
 
     if (modes.isSelected(runmode::haltBeiWurf)) {
         if (s.wurfnummer >= s.haltwurf) {
-            modes.select(runmode::einzelschritt);
+            form_.selectRunMode(runmode::einzelschritt);
             return false;
         }
         return true;
@@ -39,7 +39,7 @@ bool RunModes::step()
     if (modes.isSelected(runmode::rotation37)) {
         if (s.wurfnummer >= s.wurfanzahl) {
             // The next press finds the spins used up and ends the run.
-            modes.select(runmode::einzelschritt);
+            form_.selectRunMode(runmode::einzelschritt);
             return false;
         }
         ++s.rotzaehler;
@@ -52,7 +52,7 @@ bool RunModes::step()
             s.paargesehen = 0;
             s.dreifachgesehen = 0;
             if (s.wurfanzahl - s.wurfnummer < wheel::spinsPerRotation)
-                modes.select(runmode::einzelschritt);
+                form_.selectRunMode(runmode::einzelschritt);
         }
     }
     return false;

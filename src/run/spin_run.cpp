@@ -196,8 +196,8 @@ void SpinRun::colourPhase()
     form_.lzahl.setCaption(std::string_view(number.chars.data(), number.size));
 
     statistics_.update();
-    if (form_.repaintNow)
-        form_.repaintNow(form_.lakut);
+    if (form_.paintNow)
+        form_.paintNow->paintNow(form_.lakut);
 
     if (runModes_.step())
         runEndCheck();

@@ -5,22 +5,32 @@
 #include "window/same_text.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace ravelin {
 
+class Control;
+struct FormModel;
+
+// Every control of one window, in the order the window declares them.
+using ControlList = std::vector<Control*>;
+
 // The state of one control of the window, as the handlers see it. Every
 // setter that changes something marks the control, so that the view can
-// refresh just the controls a handler touched.
+// refresh just the controls a handler touched. A control enters the list of
+// its window when it is made.
 class Control {
 public:
-    explicit Control(std::string name, std::string toolTip = {})
+    Control(ControlList& window, std::string name, std::string toolTip = {})
         : name_(std::move(name)), toolTip_(std::move(toolTip))
     {
+        window.push_back(this);
     }
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
 
     const std::string& name() const { return name_; }
     const std::string& toolTip() const { return toolTip_; }
@@ -56,8 +66,9 @@ private:
 // A label, a button or a framed panel: a control with a caption.
 class CaptionControl : public Control {
 public:
-    CaptionControl(std::string name, std::string caption, std::string toolTip = {})
-        : Control(std::move(name), std::move(toolTip)), caption_(std::move(caption))
+    CaptionControl(ControlList& window, std::string name, std::string caption,
+                   std::string toolTip = {})
+        : Control(window, std::move(name), std::move(toolTip)), caption_(std::move(caption))
     {
     }
 
@@ -87,30 +98,43 @@ private:
     std::string caption_;
 };
 
-using Label = CaptionControl;
-using Button = CaptionControl;
-using Frame = CaptionControl;
+// Three kinds of captioned control, told apart so that a view of one kind
+// cannot be given another.
+class Label : public CaptionControl {
+public:
+    using CaptionControl::CaptionControl;
+};
 
-// A single-line text box whose change handling runs at once, inside the
-// handler that set the text, whenever the text really changes.
+class Button : public CaptionControl {
+public:
+    using CaptionControl::CaptionControl;
+};
+
+class Frame : public CaptionControl {
+public:
+    using CaptionControl::CaptionControl;
+};
+
+// A single-line text box. Its text is set through the window, which runs the
+// box's change handling whenever the text really changes.
 class TextBox : public Control {
 public:
     using Control::Control;
 
     const std::string& text() const { return text_; }
-    void setText(std::string_view text)
-    {
-        if (text_ == text)
-            return;
-        text_.assign(text);
-        touch();
-        if (onChange)
-            onChange();
-    }
-
-    std::function<void()> onChange;
 
 private:
+    friend struct FormModel;
+    // Whether the text changed.
+    bool setText(std::string_view text)
+    {
+        if (text_ == text)
+            return false;
+        text_.assign(text);
+        touch();
+        return true;
+    }
+
     std::string text_;
 };
 
@@ -119,9 +143,10 @@ class OptionGroup : public Control {
 public:
     static constexpr int count = 4;
 
-    OptionGroup(std::string name, std::array<std::string, count> captions,
+    OptionGroup(ControlList& window, std::string name, std::array<std::string, count> captions,
                 std::array<std::string, count> toolTips)
-        : Control(std::move(name)), captions_(std::move(captions)), toolTips_(std::move(toolTips))
+        : Control(window, std::move(name)), captions_(std::move(captions)),
+          toolTips_(std::move(toolTips))
     {
     }
 
@@ -136,19 +161,18 @@ public:
     int selected() const { return selected_; }
     bool isSelected(int index) const { return selected_ == index; }
 
-    // Selects one button as a click would; its click handling runs at once.
-    void select(int index)
+private:
+    friend struct FormModel;
+    // Selects one button, as the window does for a click; whether the index
+    // names a button at all.
+    bool select(int index)
     {
         if (index < 0 || index >= count)
-            return;
+            return false;
         assign(selected_, index);
-        if (onClick)
-            onClick(index);
+        return true;
     }
 
-    std::function<void(int)> onClick;
-
-private:
     std::array<std::string, count> captions_;
     std::array<std::string, count> toolTips_;
     int selected_ = 0;

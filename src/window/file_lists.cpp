@@ -21,23 +21,21 @@ void DriveList::setDrives(std::vector<std::string> drives, int selected)
     touch();
 }
 
-void DriveList::select(int index)
+bool DriveList::select(int index)
 {
     if (index < 0 || index >= static_cast<int>(drives_.size()))
-        return;
+        return false;
     assign(selected_, index);
-    if (onChange)
-        onChange();
+    return true;
 }
 
-void DirList::setPath(const std::string& path)
+bool DirList::setPath(const std::string& path)
 {
     if (path_ == path)
-        return;
+        return false;
     path_ = path;
     touch();
-    if (onChange)
-        onChange();
+    return true;
 }
 
 void DirList::setEntries(std::vector<Entry> entries, int currentIndex)

@@ -3,7 +3,6 @@
 
 #include "window/controls.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,12 +18,13 @@ public:
     const std::string& selectedDrive() const;
 
     void setDrives(std::vector<std::string> drives, int selected);
-    // Chooses a drive as the user would; the change handling runs at once.
-    void select(int index);
-
-    std::function<void()> onChange;
 
 private:
+    friend struct FormModel;
+    // Chooses a drive, as the window does for the user; whether the index
+    // names a drive at all.
+    bool select(int index);
+
     std::vector<std::string> drives_;
     int selected_ = -1;
 };
@@ -46,13 +46,13 @@ public:
     const std::vector<Entry>& entries() const { return entries_; }
     int currentIndex() const { return currentIndex_; }
 
-    // Sets the current folder; the change handling runs at once when it differs.
-    void setPath(const std::string& path);
     void setEntries(std::vector<Entry> entries, int currentIndex);
 
-    std::function<void()> onChange;
-
 private:
+    friend struct FormModel;
+    // Sets the current folder, as the window does; whether it differs.
+    bool setPath(const std::string& path);
+
     std::string path_;
     std::vector<Entry> entries_;
     int currentIndex_ = -1;

@@ -5,39 +5,48 @@
 
 namespace ravelin {
 
-FormModel::FormModel()
+FormModel::FormModel(ChangeHandling& handling)
     : tabelle1("tabelle1", wheel::numberCount, 4, 1,
                " Zeigt die H\u00e4ufigkeiten der Zahlen 0-36 ab "),
       tabelle2("tabelle2", wheel::numberCount, 1, 0,
                "Wurfnummer des ersten Erscheinens einer markierten Zahl "),
-      Label6("Label6", "Zahl"), Label7("Label7", "Anzahl"), Label8("Label8", "2fach"),
-      Label9("Label9", "3fach"),
-      okresetl("okresetl", "R", " L\u00f6scht alle Markierungen  im obigen grauen Feld "),
-      Label11("Label11", "", " Bei diesem Wurf kam zum erstenmal eine Zahl doppelt vor. "),
-      Label13("Label13", "",
+      Label6(controls_, "Label6", "Zahl"), Label7(controls_, "Label7", "Anzahl"),
+      Label8(controls_, "Label8", "2fach"), Label9(controls_, "Label9", "3fach"),
+      okresetl(controls_, "okresetl", "R",
+               " L\u00f6scht alle Markierungen  im obigen grauen Feld "),
+      Label11(controls_, "Label11", "",
+              " Bei diesem Wurf kam zum erstenmal eine Zahl doppelt vor. "),
+      Label13(controls_, "Label13", "",
               " Bei diesem Wurf kam zum erstenmal eine Zahl doppelt hintereinander vor. "),
-      Label14("Label14", "",
+      Label14(controls_, "Label14", "",
               "  Bei diesem Wurf kam zum erstenmal eine Zahl dreifach hintereinander vor. "),
-      Command1("Command1", "R", " L\u00f6scht die Inhalte im obigen gr\u00fcnen Feld "),
-      text("text", ""), Label3("Label3", "Anzahl"), Label4("Label4", "Real"),
-      Label5("Label5", "Akut"), lakut("lakut", "", " Aktuelle Anzahl W\u00fcrfe "),
-      Lreal("Lreal", "", " Aktuelle Anzahl W\u00fcrfe "),
-      tabelle3("tabelle3", wheel::logRows, 4, 1), okinfo("okinfo", "Info"), infotext("infotext"),
-      Label1("Label1", "Anzahl W\u00fcrfe"),
-      textanzahl("textanzahl", " Anzahl der gew\u00fcnschten W\u00fcrfe "), Label15("Label15", ""),
-      Option1("Option1", {"Einzelschritt", "Durchlauf", "Halt bei Wurf..", "Rotation/37"},
+      Command1(controls_, "Command1", "R", " L\u00f6scht die Inhalte im obigen gr\u00fcnen Feld "),
+      text(controls_, "text", ""), Label3(controls_, "Label3", "Anzahl"),
+      Label4(controls_, "Label4", "Real"), Label5(controls_, "Label5", "Akut"),
+      lakut(controls_, "lakut", "", " Aktuelle Anzahl W\u00fcrfe "),
+      Lreal(controls_, "Lreal", "", " Aktuelle Anzahl W\u00fcrfe "),
+      tabelle3("tabelle3", wheel::logRows, 4, 1), okinfo(controls_, "okinfo", "Info"),
+      infotext(controls_, "infotext"), Label1(controls_, "Label1", "Anzahl W\u00fcrfe"),
+      textanzahl(controls_, "textanzahl", " Anzahl der gew\u00fcnschten W\u00fcrfe "),
+      Label15(controls_, "Label15", ""),
+      Option1(controls_, "Option1",
+              {"Einzelschritt", "Durchlauf", "Halt bei Wurf..", "Rotation/37"},
               {" Bleibt nach jedem Wurf stehen  ", "Bleibt erst beim letzten Wurf stehen ",
                "H\u00e4lt erst bei dem unten angegebenem Wurf ",
                "H\u00e4lt erst bei dem unten angegebenem Wurf "}),
-      haltbei("haltbei"), Label17("Label17", "Rotation"),
-      Lrotat("Lrotat", "", " Zeigt die aktuell geworfene  Zahl an "), Label2("Label2", "Zahl"),
-      lzahl("lzahl", "", " Zeigt die aktuell geworfene  Zahl an "),
-      okstart("okstart", std::string(startCaption), " Startet die Simulation "),
-      okabbrechen("okabbrechen", "Abbruch", " Neuanfang "),
-      okextern("okextern", "Import", " Liest beliebige Permanenzen der Hamburger Spielbank ein "),
-      okende("okende", "Ende", " Beendet das Programm "), Frame1("Frame1", "Import Permanenz"),
-      Drive1("Drive1"), Label10("Label10", "*.txt"), Dir1("Dir1"), File1("File1"),
-      okexternok("okexternok", "OK"), okexternabbruch("okexternabbruch", "Abbr.")
+      haltbei(controls_, "haltbei"), Label17(controls_, "Label17", "Rotation"),
+      Lrotat(controls_, "Lrotat", "", " Zeigt die aktuell geworfene  Zahl an "),
+      Label2(controls_, "Label2", "Zahl"),
+      lzahl(controls_, "lzahl", "", " Zeigt die aktuell geworfene  Zahl an "),
+      okstart(controls_, "okstart", std::string(startCaption), " Startet die Simulation "),
+      okabbrechen(controls_, "okabbrechen", "Abbruch", " Neuanfang "),
+      okextern(controls_, "okextern", "Import",
+               " Liest beliebige Permanenzen der Hamburger Spielbank ein "),
+      okende(controls_, "okende", "Ende", " Beendet das Programm "),
+      Frame1(controls_, "Frame1", "Import Permanenz"), Drive1(controls_, "Drive1"),
+      Label10(controls_, "Label10", "*.txt"), Dir1(controls_, "Dir1"), File1(controls_, "File1"),
+      okexternok(controls_, "okexternok", "OK"),
+      okexternabbruch(controls_, "okexternabbruch", "Abbr."), changeHandling(&handling)
 {
     // The state the window is designed with, before its start-up runs.
     infotext.setVisible(false);
@@ -53,6 +62,36 @@ FormModel::FormModel()
     for (Label* box : {&Label11, &Label13, &Label14, &lakut, &Lreal, &Lrotat})
         box->setBackColour(colour::lightGreen);
     lzahl.setBackColour(colour::brightGreen);
+}
+
+void FormModel::setTextanzahl(std::string_view text)
+{
+    if (textanzahl.setText(text))
+        changeHandling->textanzahlChanged();
+}
+
+void FormModel::setHaltbei(std::string_view text)
+{
+    if (haltbei.setText(text))
+        changeHandling->haltbeiChanged();
+}
+
+void FormModel::selectRunMode(int index)
+{
+    if (Option1.select(index))
+        changeHandling->runModeChanged();
+}
+
+void FormModel::selectDrive(int index)
+{
+    if (Drive1.select(index))
+        changeHandling->driveChanged();
+}
+
+void FormModel::openFolder(const std::string& path)
+{
+    if (Dir1.setPath(path))
+        changeHandling->folderChanged();
 }
 
 } // namespace ravelin

@@ -3,12 +3,15 @@
 
 #include "board/board_tables.h"
 #include "board/session_state.h"
+#include "window/change_handling.h"
 #include "window/controls.h"
 #include "window/file_lists.h"
 #include "window/grid_model.h"
+#include "window/paint_now.h"
 #include "window/rich_text_viewer.h"
 
-#include <functional>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace ravelin {
@@ -28,13 +31,18 @@ inline constexpr std::string_view startCaption = "Start";
 // Everything the handlers work on: the session state, the board tables and
 // the state of every control of the window, each named as in the window.
 struct FormModel {
-    FormModel();
+    explicit FormModel(ChangeHandling& handling);
     FormModel(const FormModel&) = delete;
     FormModel& operator=(const FormModel&) = delete;
 
     SessionState state;
     BoardTables board;
 
+private:
+    // Filled by the controls below as they are made: the one list of them.
+    ControlList controls_;
+
+public:
     // Left column.
     GridModel tabelle1;
     GridModel tabelle2;
@@ -77,23 +85,21 @@ struct FormModel {
     // Set by the exit once the user has confirmed it.
     bool quitRequested = false;
 
-    // The view's way of painting a control at once, inside a handler.
-    std::function<void(const Control&)> repaintNow;
+    // Every control of the window, in the order declared above.
+    std::span<Control* const> controls() const { return controls_; }
 
-    // Every control with a caption, text or state of its own, for the view.
-    template <typename Visitor> void forEachControl(Visitor&& visit);
+    // These writes run the control's change handling at once, inside the
+    // handler that makes them, just as the user's own change does.
+    void setTextanzahl(std::string_view text);
+    void setHaltbei(std::string_view text);
+    void selectRunMode(int index);
+    void selectDrive(int index);
+    void openFolder(const std::string& path);
+
+    // What runs when a control changes; a test may stand between.
+    ChangeHandling* changeHandling;
+    // Where the run shows a control at once; none without a screen.
+    PaintNow* paintNow = nullptr;
 };
-
-template <typename Visitor> void FormModel::forEachControl(Visitor&& visit)
-{
-    for (Control* c : std::initializer_list<Control*>{
-             &Label6,     &Label7,         &Label8,   &Label9, &okresetl,   &Label11, &Label13,
-             &Label14,    &Command1,       &text,     &Label3, &Label4,     &Label5,  &lakut,
-             &Lreal,      &okinfo,         &infotext, &Label1, &textanzahl, &Label15, &Option1,
-             &haltbei,    &Label17,        &Lrotat,   &Label2, &lzahl,      &okstart, &okabbrechen,
-             &okextern,   &okende,         &Frame1,   &Drive1, &Label10,    &Dir1,    &File1,
-             &okexternok, &okexternabbruch})
-        visit(*c);
-}
 
 } // namespace ravelin

@@ -6,16 +6,10 @@
 namespace ravelin {
 
 FormController::FormController(Platform platform)
-    : runInputs_(form_), spinRun_(form_, platform.spins), marking_(form_),
+    : form_(*this), runInputs_(form_), spinRun_(form_, platform.spins), marking_(form_),
       restart_(form_, platform.confirmation), importPanel_(form_, platform.files),
       infoViewer_(form_, platform.files), exit_(form_, platform.confirmation)
 {
-    form_.textanzahl.onChange = [this] { runInputs_.textanzahlChange(); };
-    form_.haltbei.onChange = [this] { runInputs_.haltbeiChange(); };
-    form_.Option1.onClick = [this](int) { runInputs_.option1Click(); };
-    form_.Drive1.onChange = [this] { importPanel_.drive1Change(); };
-    form_.Dir1.onChange = [this] { importPanel_.dir1Change(); };
-
     runStartUp(form_, platform.spins);
     importPanel_.initialise();
 }
@@ -34,7 +28,7 @@ void FormController::dir1Open(int entryIndex)
     const auto& entries = form_.Dir1.entries();
     if (entryIndex < 0 || entryIndex >= static_cast<int>(entries.size()))
         return;
-    form_.Dir1.setPath(entries[static_cast<std::size_t>(entryIndex)].path);
+    form_.openFolder(entries[static_cast<std::size_t>(entryIndex)].path);
 }
 
 void FormController::file1Click(int index)

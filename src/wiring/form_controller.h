@@ -21,10 +21,10 @@ struct Platform {
     FileSystem& files;
 };
 
-// The window's behaviour without the toolkit: it owns the model, wires the
-// controls' change handling to the handlers and takes every user event.
+// The window's behaviour without the toolkit: it owns the model, answers the
+// controls' change handling with the handlers and takes every user event.
 // Constructing it runs the start-up.
-class FormController {
+class FormController : private ChangeHandling {
 public:
     explicit FormController(Platform platform);
     FormController(const FormController&) = delete;
@@ -36,9 +36,9 @@ public:
     // User events, one handler each.
     void okstartClick() { spinRun_.okstartClick(); }
     void okabbrechenClick() { restart_.okabbrechenClick(); }
-    void option1Click(int index) { form_.Option1.select(index); }
-    void textanzahlEdited(std::string_view text) { form_.textanzahl.setText(text); }
-    void haltbeiEdited(std::string_view text) { form_.haltbei.setText(text); }
+    void option1Click(int index) { form_.selectRunMode(index); }
+    void textanzahlEdited(std::string_view text) { form_.setTextanzahl(text); }
+    void haltbeiEdited(std::string_view text) { form_.setHaltbei(text); }
     // A click or drag in the frequency grid that ended at (row, col).
     void tabelle1Click(int row, int col);
     void okresetlClick() { marking_.okresetlClick(); }
@@ -46,7 +46,7 @@ public:
     void okexternClick() { importPanel_.okexternClick(); }
     void okexternokClick() { importPanel_.okexternokClick(); }
     void okexternabbruchClick() { importPanel_.okexternabbruchClick(); }
-    void drive1Choose(int index) { form_.Drive1.select(index); }
+    void drive1Choose(int index) { form_.selectDrive(index); }
     void dir1Open(int entryIndex);
     void file1Click(int index);
     void okinfoClick() { infoViewer_.okinfoClick(); }
@@ -55,6 +55,13 @@ public:
     bool quitRequested() const { return form_.quitRequested; }
 
 private:
+    // What runs when a control changes, by the user or by a handler.
+    void textanzahlChanged() override { runInputs_.textanzahlChanged(); }
+    void haltbeiChanged() override { runInputs_.haltbeiChanged(); }
+    void runModeChanged() override { runInputs_.runModeChanged(); }
+    void driveChanged() override { importPanel_.driveChanged(); }
+    void folderChanged() override { importPanel_.folderChanged(); }
+
     FormModel form_;
     RunInputs runInputs_;
     SpinRun spinRun_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/run_helpers.h"
+#include "support/change_spy.h"
 #include "support/scripted_platform.h"
 #include "support/set_back_expectations.h"
 #include "window/guidance_text.h"
@@ -75,7 +76,7 @@ TEST(RestartTest, NoLeavesEverythingAsItWas)
 {
     TestWindow w;
     dirty(w);
-    w.form.textanzahl.setText("40");
+    w.form.setTextanzahl("40");
     const SessionState before = w.form.state;
     w.confirmation.answers = {false};
     w.controller.okabbrechenClick();
@@ -151,7 +152,7 @@ TEST(RestartTest, YesBringsTheButtonsBackToTheSetUpState)
 {
     TestWindow w;
     dirty(w);
-    w.form.textanzahl.setText("40");
+    w.form.setTextanzahl("40");
     w.controller.okabbrechenClick();
 
     const FormModel& f = w.form;
@@ -167,16 +168,16 @@ TEST(RestartTest, YesBringsTheButtonsBackToTheSetUpState)
 TEST(RestartTest, EmptyingTheSpinCountRunsItsChangeHandling)
 {
     TestWindow w;
-    w.form.textanzahl.setText("40");
+    w.form.setTextanzahl("40");
     dirty(w);
     int runs = 0;
     std::string seen;
-    auto handling = w.form.textanzahl.onChange;
-    w.form.textanzahl.onChange = [&] {
+    testing::ChangeSpy spy(w.form);
+    spy.before = [&](testing::ChangeSpy::Change change) {
+        if (change != testing::ChangeSpy::textanzahl)
+            return;
         ++runs;
         seen = w.form.textanzahl.text();
-        if (handling)
-            handling();
     };
     w.controller.okabbrechenClick();
     EXPECT_GE(runs, 1);
@@ -192,7 +193,7 @@ TEST(RestartTest, AfterAnImportSwitchesBackToTheGenerator)
     w.form.state.permanenz = {0, 5, 12, 0, 31};
     w.form.state.importanzahl = 4;
     w.form.state.importmodus = 1;
-    w.form.textanzahl.setText("4");
+    w.form.setTextanzahl("4");
     w.form.state.wurfanzahl = 4;
     w.form.Label15.setCaption("hamburg.txt");
     w.form.okextern.setEnabled(false);
@@ -304,7 +305,7 @@ TEST(RestartInARunTest, AfterAnImportTheNextRunDrawsFromTheGenerator)
     w.form.state.permanenz.resize(27);
     w.form.state.importanzahl = 6;
     w.form.state.importmodus = 1;
-    w.form.textanzahl.setText("6");
+    w.form.setTextanzahl("6");
     w.form.okextern.setEnabled(false);
     w.form.okabbrechen.setEnabled(true);
 

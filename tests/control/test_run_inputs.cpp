@@ -1,24 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/change_spy.h"
 #include "support/scripted_platform.h"
 #include "window/run_mode.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace ravelin {
 namespace {
 
+using testing::ChangeSpy;
 using testing::TestWindow;
 
-// Counts how often a text box's change handling runs, then hands on.
-void countChanges(TextBox& box, int& calls)
+// Counts how often a text box's change handling runs, as long as the spy lives.
+std::unique_ptr<ChangeSpy> countChanges(FormModel& form, const TextBox& box, int& calls)
 {
-    auto inner = box.onChange;
-    box.onChange = [&calls, inner] {
-        ++calls;
-        inner();
+    auto spy = std::make_unique<ChangeSpy>(form);
+    const auto counted = &box == &form.textanzahl ? ChangeSpy::textanzahl : ChangeSpy::haltbei;
+    spy->before = [&calls, counted](ChangeSpy::Change change) {
+        if (change == counted)
+            ++calls;
     };
+    return spy;
 }
 
 struct CountCase {
@@ -37,7 +42,7 @@ TEST_P(SpinCountTest, StoresPositiveCountsAndEmptiesTheRest)
     TestWindow w;
     w.controller.textanzahlEdited("50");
     int runs = 0;
-    countChanges(w.form.textanzahl, runs);
+    const auto spy = countChanges(w.form, w.form.textanzahl, runs);
 
     w.controller.textanzahlEdited(c.typed);
 
@@ -85,7 +90,7 @@ TEST(HaltSpinTest, StoresPositiveHaltSpinsAndKeepsTheLastOne)
     TestWindow w;
     w.controller.option1Click(runmode::haltBeiWurf);
     int runs = 0;
-    countChanges(w.form.haltbei, runs);
+    const auto spy = countChanges(w.form, w.form.haltbei, runs);
 
     w.controller.haltbeiEdited("10x");
     EXPECT_EQ(w.form.haltbei.text(), "10x");
@@ -115,7 +120,7 @@ TEST(RunModeChoiceTest, HaltBoxIsUsableOnlyWhileHaltBeiWurfIsSelected)
 
     // Leaving the mode empties the box, but the halt spin stays in the session.
     int runs = 0;
-    countChanges(haltbei, runs);
+    const auto spy = countChanges(w.form, haltbei, runs);
     w.controller.option1Click(runmode::durchlauf);
     EXPECT_FALSE(haltbei.enabled());
     EXPECT_EQ(haltbei.backColour(), colour::lightGrey);

@@ -100,15 +100,15 @@ private slots:
     {
         openPanels();
         QStringList names;
-        window->model().forEachControl([&](Control& control) {
-            const QString name = QString::fromStdString(control.name());
+        for (const Control* control : window->model().controls()) {
+            const QString name = QString::fromStdString(control->name());
             if (name == "Option1") {
                 for (int i = 0; i < OptionGroup::count; ++i)
                     names << QString("Option1_%1").arg(i);
             } else {
                 names << name;
             }
-        });
+        }
         names << "tabelle1"
               << "tabelle2"
               << "tabelle3";

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/real_file_system.h"
+#include "support/change_spy.h"
 #include "support/scripted_platform.h"
 #include "window/guidance_text.h"
 
@@ -145,11 +146,14 @@ TEST(ImportPanelTest, DriveSetsTheFolderWhichFillsTheFilesInOneAction)
     Window w(m);
     FormModel& f = w.form;
     std::vector<std::string> seen;
-    auto inner = f.Dir1.onChange;
-    f.Dir1.onChange = [&] {
-        seen.push_back("folder " + f.Dir1.path() + ", files of " + f.File1.folder());
-        inner();
-        seen.push_back("files of " + f.File1.folder());
+    testing::ChangeSpy spy(f);
+    spy.before = [&](testing::ChangeSpy::Change change) {
+        if (change == testing::ChangeSpy::folder)
+            seen.push_back("folder " + f.Dir1.path() + ", files of " + f.File1.folder());
+    };
+    spy.after = [&](testing::ChangeSpy::Change change) {
+        if (change == testing::ChangeSpy::folder)
+            seen.push_back("files of " + f.File1.folder());
     };
 
     w.controller.drive1Choose(1);

@@ -163,11 +163,18 @@ TEST(StartPressTest, LogScrollsFromTheTwentySixthTriple)
 TEST(StartPressTest, LakutIsRepaintedAtOnceInTheColourPhase)
 {
     TestWindow w;
-    std::vector<std::string> repainted;
-    w.form.repaintNow = [&](const Control& c) {
-        EXPECT_EQ(&c, &w.form.lakut);
-        repainted.push_back(w.form.lakut.caption());
-    };
+    struct Screen : PaintNow {
+        FormModel& form;
+        std::vector<std::string> repainted;
+        explicit Screen(FormModel& f) : form(f) {}
+        void paintNow(const Control& c) override
+        {
+            EXPECT_EQ(&c, &form.lakut);
+            repainted.push_back(form.lakut.caption());
+        }
+    } screen(w.form);
+    std::vector<std::string>& repainted = screen.repainted;
+    w.form.paintNow = &screen;
     w.controller.textanzahlEdited("100");
     press(w, 2);
     EXPECT_TRUE(repainted.empty());

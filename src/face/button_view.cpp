@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "face/button_view.h"
+
+#include "face/accessibility.h"
+#include "face/qt_colour.h"
+#include "face/view_support.h"
+
+#include <stdexcept>
+
+namespace ravelin {
+
+ButtonView::ButtonView(const ButtonRow& row, QWidget& parent, EventRoute& route)
+    : button_(row.button), widget_(std::make_unique<QPushButton>(&parent))
+{
+    // Checked here, not by the compiler: an instrumented build cannot compare
+    // handlers while compiling. The window tests build every button, the
+    // panel's when they open it.
+    if (row.click == nullptr)
+        throw std::logic_error("a button without a handler would be dead: " + button_.name());
+    QPushButton& w = *widget_;
+    w.setObjectName(fromModel(button_.name()));
+    w.setFont(fontOf(row.face));
+    w.setGeometry(pixelsOf(row.at));
+    w.setAutoDefault(false);
+    if (!button_.toolTip().empty())
+        w.setToolTip(fromModel(button_.toolTip()));
+    nameByRole(w, row.role);
+    QObject::connect(&w, &QPushButton::clicked, &w, [&route, click = row.click] {
+        route.route([click](FormController& c) { (c.*click)(); });
+    });
+}
+
+void ButtonView::apply()
+{
+    QPushButton& w = *widget_;
+    w.setText(fromModel(button_.caption()));
+    w.setEnabled(button_.enabled());
+    w.setVisible(button_.visible());
+    if (hasOwnColour(button_.backColour()))
+        setRoleColour(w, QPalette::Button, toQColor(button_.backColour()));
+}
+
+} // namespace ravelin

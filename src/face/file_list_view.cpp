@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "face/file_list_view.h"
+
+#include "face/accessibility.h"
+#include "face/qt_colour.h"
+#include "face/view_support.h"
+#include "import/folder_paths.h"
+
+#include <QMouseEvent>
+
+namespace ravelin {
+
+FileListView::FileListView(const FileListRow& row, const Frame& panel, QWidget& parent,
+                           EventRoute& route)
+    : PanelListView(panel), list_(row.list), route_(route),
+      widget_(std::make_unique<QListWidget>(&parent))
+{
+    QListWidget& w = *widget_;
+    w.setObjectName(fromModel(list_.name()));
+    w.setGeometry(pixelsOf(row.at));
+    // The list's own refills are blocked from this.
+    QObject::connect(&w, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = widget_->selectedItems();
+        if (!chosen.isEmpty())
+            choose(widget_->row(chosen.first()));
+    });
+    w.viewport()->installEventFilter(this);
+    w.setFont(fontOf(plainFace));
+    setTextColour(w, toQColor(colour::blackText));
+    w.setUniformItemSizes(true);
+    w.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    nameByRole(w, row.role);
+}
+
+FileListView::~FileListView() { widget_->viewport()->removeEventFilter(this); }
+
+void FileListView::choose(int row)
+{
+    route_.route([row](FormController& c) { c.file1Click(row); });
+}
+
+void FileListView::fill()
+{
+    QListWidget& w = *widget_;
+    const QSignalBlocker block(&w);
+    const QString folder = fromModel(list_.folder());
+    if (w.count() != static_cast<int>(list_.files().size()) || shownFolder_ != folder) {
+        w.clear();
+        for (const std::string& file : list_.files())
+            w.addItem(fromModel(displayName(file)));
+        shownFolder_ = folder;
+    }
+    w.setCurrentRow(list_.selected());
+    if (list_.selected() < 0)
+        w.clearSelection();
+}
+
+bool FileListView::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return false;
+    const QModelIndex index = widget_->indexAt(mouse->position().toPoint());
+    choose(index.isValid() ? index.row() : list_.selected());
+    return false;
+}
+
+} // namespace ravelin

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "face/focus_chain.h"
+
+#include "window/form_model.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace ravelin {
+
+FocusStop::FocusStop(const OptionGroup& group, int option) : shown_(&group), option_(option) {}
+
+std::vector<FocusStop> windowFocusOrder(const FormModel& f)
+{
+    const OptionGroup& modes = f.Option1;
+    return {f.textanzahl, {modes, 0},        {modes, 1},    f.okstart,  {modes, 2}, f.haltbei,
+            f.okende,     f.okextern,        f.okabbrechen, f.Drive1,   f.Dir1,     f.File1,
+            f.okexternok, f.okexternabbruch, f.okinfo,      f.tabelle1, f.infotext, f.tabelle2,
+            f.okresetl,   f.Command1,        {modes, 3},    f.tabelle3};
+}
+
+FocusChain::FocusChain(std::vector<FocusStop> order)
+{
+    for (const FocusStop& stop : order)
+        stops_.push_back({stop, nullptr});
+}
+
+void FocusChain::place(const FocusStop& stop, QWidget& widget)
+{
+    for (Placed& placed : stops_)
+        if (placed.stop == stop)
+            placed.widget = &widget;
+}
+
+void FocusChain::addCover(QWidget& cover) { covers_.push_back(&cover); }
+
+void FocusChain::link() const
+{
+    QWidget* previous = nullptr;
+    for (const Placed& placed : stops_) {
+        if (!placed.widget)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, placed.widget);
+        previous = placed.widget;
+    }
+}
+
+bool FocusChain::takesTabFocus(const QWidget& widget) const
+{
+    if (!widget.isEnabled() || !widget.isVisible())
+        return false;
+    for (const QWidget* cover : covers_) {
+        if (cover == &widget || !cover->isVisible() || cover->isAncestorOf(&widget))
+            continue;
+        const QRect area(widget.mapTo(cover->parentWidget(), QPoint(0, 0)), widget.size());
+        if (cover->geometry().contains(area))
+            return false;
+    }
+    const auto it = std::find_if(stops_.begin(), stops_.end(),
+                                 [&](const Placed& p) { return p.widget == &widget; });
+    if (it != stops_.end() && it->stop.isOption()) {
+        const auto* option = qobject_cast<const QAbstractButton*>(&widget);
+        return option && option->isChecked();
+    }
+    return true;
+}
+
+QWidget* FocusChain::next(const QWidget* from, bool forward) const
+{
+    std::vector<QWidget*> placed;
+    for (const Placed& p : stops_)
+        if (p.widget)
+            placed.push_back(p.widget);
+    const int count = static_cast<int>(placed.size());
+    int at = -1;
+    for (const QWidget* w = from; w && at < 0; w = w->parentWidget()) {
+        const auto it = std::find(placed.begin(), placed.end(), w);
+        if (it != placed.end())
+            at = static_cast<int>(it - placed.begin());
+    }
+    if (at < 0)
+        at = forward ? count - 1 : 0;
+    for (int step = 1; step <= count; ++step) {
+        QWidget* candidate = placed[static_cast<std::size_t>(
+            ((at + (forward ? step : -step)) % count + count) % count)];
+        if (takesTabFocus(*candidate))
+            return candidate;
+    }
+    return nullptr;
+}
+
+void FocusChain::leaveCovered(QWidget* focused) const
+{
+    if (!focused || takesTabFocus(*focused))
+        return;
+    if (QWidget* to = next(focused, true))
+        to->setFocus(Qt::TabFocusReason);
+}
+
+} // namespace ravelin

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "face/folder_list_view.h"
+
+#include "face/accessibility.h"
+#include "face/qt_colour.h"
+#include "face/view_support.h"
+
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+namespace ravelin {
+
+namespace {
+
+// Folders stand indented by their depth, icon and all.
+class IndentedItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int indentPerLevel = 8;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.setLeft(option.rect.left() + depthOf(index) * indentPerLevel);
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += depthOf(index) * indentPerLevel;
+        return size;
+    }
+
+private:
+    static int depthOf(const QModelIndex& index) { return index.data(Qt::UserRole).toInt(); }
+};
+
+} // namespace
+
+FolderListView::FolderListView(const DirListRow& row, const Frame& panel, QWidget& parent,
+                               EventRoute& route)
+    : PanelListView(panel), list_(row.list), widget_(std::make_unique<QListWidget>(&parent))
+{
+    QListWidget& w = *widget_;
+    w.setObjectName(fromModel(list_.name()));
+    w.setGeometry(pixelsOf(row.at));
+    w.setItemDelegate(new IndentedItemDelegate(&w));
+    w.setTextElideMode(Qt::ElideMiddle);
+    QObject::connect(&w, &QListWidget::itemActivated, &w, [this, &route](QListWidgetItem* item) {
+        const int at = widget_->row(item);
+        route.route([at](FormController& c) { c.dir1Open(at); });
+    });
+    w.setFont(fontOf(plainFace));
+    setTextColour(w, toQColor(colour::blackText));
+    w.setUniformItemSizes(true);
+    w.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    nameByRole(w, row.role);
+}
+
+void FolderListView::fill()
+{
+    QListWidget& w = *widget_;
+    const QSignalBlocker block(&w);
+    w.clear();
+    const QIcon open = w.style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = w.style()->standardIcon(QStyle::SP_DirClosedIcon);
+    for (const DirList::Entry& entry : list_.entries()) {
+        auto* item = new QListWidgetItem(entry.open ? open : closed, fromModel(entry.label), &w);
+        item->setData(Qt::UserRole, entry.depth);
+    }
+    w.setCurrentRow(list_.currentIndex());
+    if (list_.currentIndex() >= 0)
+        w.scrollToItem(w.item(list_.currentIndex()));
+}
+
+} // namespace ravelin

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "face/grid_view.h"
+
+#include "face/accessibility.h"
+#include "face/plain_cell_delegate.h"
+#include "face/qt_colour.h"
+#include "face/view_support.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace ravelin {
+
+namespace {
+constexpr int gridRowHeight = 11; // 37 rows fill the frequency grid, 25 the spin log
+} // namespace
+
+GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColour,
+                   EventRoute& route)
+    : grid_(row.grid), route_(route), click_(row.click),
+      view_(std::make_unique<QTableView>(&parent))
+{
+    QTableView& view = *view_;
+    view.setObjectName(fromModel(grid_.name()));
+    // Headers, row heights and font are settled before the model comes:
+    // otherwise the view lays out all of the log's rows for each of them.
+    view.setFont(fontOf(gridFace));
+    for (QHeaderView* header : {view.horizontalHeader(), view.verticalHeader()}) {
+        header->hide();
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setMinimumSectionSize(1);
+    }
+    view.verticalHeader()->setDefaultSectionSize(gridRowHeight);
+    tableModel_ = new GridTableModel(grid_, fixedColour, &view);
+    view.setModel(tableModel_);
+    view.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    view.setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setVerticalScrollBarPolicy(row.scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    view.setSelectionMode(QAbstractItemView::NoSelection);
+    // Tab leaves the grid; the arrow keys move within it.
+    view.setTabKeyNavigation(false);
+    view.setItemDelegate(new PlainCellDelegate(&view));
+    view.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view.setWordWrap(false);
+    view.setCornerButtonEnabled(false);
+    view.setGeometry(pixelsOf(row.at));
+    // Where the user scrolls the grid, its model knows: a later scroll
+    // to the same row must still move the view.
+    QObject::connect(view.verticalScrollBar(), &QScrollBar::valueChanged, &view,
+                     [this](int top) { grid_.scrolledTo(top); });
+    if (!grid_.toolTip().empty())
+        view.setToolTip(fromModel(grid_.toolTip()));
+    if (row.paper != colour::standard) {
+        QPalette palette = view.palette();
+        palette.setColor(QPalette::Base, toQColor(row.paper));
+        view.setPalette(palette);
+    }
+    nameByRole(view, row.role);
+    if (click_)
+        view.viewport()->installEventFilter(this);
+}
+
+GridView::~GridView()
+{
+    if (click_)
+        view_->viewport()->removeEventFilter(this);
+}
+
+void GridView::apply()
+{
+    const GridModel::Changes changes = tableModel_->publishChanges();
+    if (changes.layout) {
+        for (int c = 0; c < grid_.cols(); ++c)
+            view_->horizontalHeader()->resizeSection(c, pixelsOf(grid_.colWidth(c)));
+        view_->viewport()->update();
+    }
+    if (changes.topRow)
+        view_->verticalScrollBar()->setValue(grid_.topRow());
+}
+
+bool GridView::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        dropNextRelease_ = true;
+        return false;
+    }
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    if (dropNextRelease_) {
+        dropNextRelease_ = false;
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return false;
+    const auto [row, col] = cellNearest(mouse->position().toPoint());
+    route_.route([click = click_, row, col](FormController& c) { (c.*click)(row, col); });
+    return false;
+}
+
+std::pair<int, int> GridView::cellNearest(QPoint at) const
+{
+    const int lastRow = grid_.rows() - 1;
+    const int lastCol = grid_.cols() - 1;
+    int row = view_->rowAt(at.y());
+    if (row < 0)
+        row = at.y() < 0 ? view_->rowAt(0)
+                         : std::min(lastRow, view_->rowAt(view_->viewport()->height() - 1));
+    int col = view_->columnAt(at.x());
+    if (col < 0)
+        col = at.x() < 0 ? 0 : lastCol;
+    if (row < 0)
+        row = lastRow;
+    return {row, col};
+}
+
+} // namespace ravelin

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "face/event_route.h"
+#include "face/grid_table_model.h"
+#include "face/placement.h"
+#include "face/view.h"
+
+#include <QObject>
+#include <QTableView>
+
+#include <memory>
+
+namespace ravelin {
+
+// One grid of the model in a table. The grid that takes clicks takes them
+// on release, where a drag ends, and a double-click toggles once.
+class GridView : public QObject, public View {
+public:
+    GridView(const GridRow& row, QWidget& parent, const QColor& fixedColour, EventRoute& route);
+    ~GridView() override;
+
+    QWidget& widget() override { return *view_; }
+    QTableView& table() { return *view_; }
+    GridTableModel& tableModel() { return *tableModel_; }
+    const GridModel& grid() const { return grid_; }
+    // Tells the table which rows the handlers touched, and where the grid
+    // now starts and how wide its columns are.
+    void apply() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The cell under a release, or the nearest one when the drag left the grid.
+    std::pair<int, int> cellNearest(QPoint at) const;
+
+    GridModel& grid_;
+    EventRoute& route_;
+    CellClick click_;
+    std::unique_ptr<QTableView> view_;
+    GridTableModel* tableModel_;
+    // The release that ends a double-click: its first click has toggled already.
+    bool dropNextRelease_ = false;
+};
+
+} // namespace ravelin

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "face/label_view.h"
+
+#include "face/accessibility.h"
+#include "face/qt_colour.h"
+#include "face/view_support.h"
+
+namespace ravelin {
+
+LabelView::LabelView(const LabelRow& row, QWidget& parent)
+    : label_(row.label), row_(row), widget_(std::make_unique<QLabel>(&parent))
+{
+    QLabel& w = *widget_;
+    w.setObjectName(fromModel(label_.name()));
+    w.setFont(fontOf(row.face));
+    w.setTextFormat(Qt::PlainText);
+    w.setAlignment(row.align);
+    setTextColour(w, toQColor(row.ink));
+    if (row.boxed) {
+        w.setFrameStyle(QFrame::Box | QFrame::Plain);
+        w.setLineWidth(1);
+    }
+    if (!label_.toolTip().empty())
+        w.setToolTip(fromModel(label_.toolTip()));
+    QRect geometry = pixelsOf(row.at);
+    // Headings grow to their text so that nothing is clipped; centred ones stay centred.
+    if (row.kind == LabelKind::heading) {
+        const QFontMetrics metrics(w.font());
+        const int needWidth = metrics.horizontalAdvance(fromModel(label_.caption())) + 2;
+        const int needHeight = metrics.height();
+        if (needWidth > geometry.width())
+            geometry.adjust(-(needWidth - geometry.width()) / 2, 0,
+                            (needWidth - geometry.width() + 1) / 2, 0);
+        if (needHeight > geometry.height())
+            geometry.setHeight(needHeight);
+    }
+    w.setGeometry(geometry);
+    if (row.kind != LabelKind::display)
+        nameByRole(w, row.role);
+}
+
+void LabelView::apply()
+{
+    QLabel& w = *widget_;
+    w.setText(captionForDisplay(label_.caption()));
+    w.setEnabled(label_.enabled());
+    w.setVisible(label_.visible());
+    if (hasOwnColour(label_.backColour())) {
+        setRoleColour(w, QPalette::Window, toQColor(label_.backColour()));
+        w.setAutoFillBackground(true);
+    } else {
+        w.setAutoFillBackground(false);
+    }
+    // A display box's name carries the value it shows.
+    if (row_.kind == LabelKind::display)
+        nameWithValue(w, row_.role);
+}
+
+} // namespace ravelin

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "face/panel_list_view.h"
+#include "face/placement.h"
+#include "face/view.h"
+
+#include <QGroupBox>
+
+#include <memory>
+#include <vector>
+
+namespace ravelin {
+
+// The import panel: a framed box over the right column that holds the lists
+// and its two buttons.
+class PanelView : public ControlView {
+public:
+    explicit PanelView(const FrameRow& row, QWidget& parent);
+
+    const Control& control() const override { return frame_; }
+    QWidget& widget() override { return *widget_; }
+    void apply() override;
+    // A list within the panel, brought up to date whenever the panel shows.
+    void holds(PanelListView& list) { lists_.push_back(&list); }
+
+private:
+    const Frame& frame_;
+    std::unique_ptr<QGroupBox> widget_;
+    std::vector<PanelListView*> lists_;
+};
+
+} // namespace ravelin

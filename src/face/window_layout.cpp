@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "face/window_layout.h"
+
+namespace ravelin {
+
+namespace {
+
+LabelRow heading(Label& label, Twips at, Qt::Alignment align = leftTop, const char* role = nullptr)
+{
+    return {label, LabelKind::heading, at, windowFace, colour::blueText, align, false, role};
+}
+
+LabelRow display(Label& label, Twips at, Face face, const char* role)
+{
+    return {label, LabelKind::display, at, face, colour::blackText, Qt::AlignCenter, true, role};
+}
+
+std::vector<Placement> columns(FormModel& f)
+{
+    using C = FormController;
+    return {
+        ShapeRow{{6960, 240, 2055, 6615}, "Rahmen der Eingaben und Schaltfl\u00e4chen"},
+
+        // Left column.
+        heading(f.Label6, {420, 105, 420, 195}),
+        heading(f.Label7, {945, 105, 600, 240}),
+        heading(f.Label8, {1680, 90, 555, 195}),
+        heading(f.Label9, {2310, 90, 600, 195}),
+        GridRow{f.tabelle1,
+                {405, 315, 2385, 6150},
+                "H\u00e4ufigkeiten der Zahlen 0 bis 36",
+                colour::standard,
+                false,
+                &C::tabelle1Click},
+        // The green grid shows its light green in every cell.
+        GridRow{f.tabelle2,
+                {2835, 315, 420, 6180},
+                "Wurfnummer des ersten Erscheinens markierter Zahlen",
+                colour::lightGreen},
+        ButtonRow{f.okresetl,
+                  {450, 6615, 375, 285},
+                  plainFace,
+                  &C::okresetlClick,
+                  "Alle Markierungen l\u00f6schen"},
+        display(f.Label11, {945, 6615, 510, 195}, firstDoubleFace, "Erstmals eine Zahl doppelt"),
+        display(f.Label13, {1530, 6615, 585, 195}, firstDoubleFace,
+                "Erstmals eine Zahl doppelt hintereinander"),
+        display(f.Label14, {2160, 6615, 540, 195}, firstDoubleFace,
+                "Erstmals eine Zahl dreifach hintereinander"),
+        ButtonRow{f.Command1,
+                  {2835, 6615, 330, 285},
+                  plainFace,
+                  &C::command1Click,
+                  "Gr\u00fcnes Feld leeren"},
+
+        // Middle column.
+        // The guidance box reaches 75 twips (five pixels) further either side than
+        // designed (3420, 3360 wide): the panel's text needs that much more room in
+        // the face that stands in.
+        LabelRow{f.text,
+                 LabelKind::text,
+                 {3345, 240, 3510, 885},
+                 plainFace,
+                 colour::darkGreyText,
+                 leftTop,
+                 true,
+                 "Hinweise"},
+        heading(f.Label4, {3930, 1245, 540, 255}),
+        heading(f.Label3, {4710, 1245, 780, 255}, centredTop),
+        heading(f.Label5, {5610, 1245, 540, 255}),
+        display(f.lakut, {3720, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe real"),
+        display(f.Lreal, {5400, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe akut"),
+        GridRow{f.tabelle3, {3720, 2010, 2625, 4170}, "Wurfprotokoll", colour::standard, true},
+        ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick, "Info/Ende Info"},
+
+        // Right column.
+        heading(f.Label1, {7200, 300, 1575, 255}, centredTop),
+        TextBoxRow{f.textanzahl,
+                   {7200, 540, 1575, 420},
+                   countFace,
+                   &C::textanzahlEdited,
+                   "Anzahl W\u00fcrfe"},
+        LabelRow{f.Label15,
+                 LabelKind::text,
+                 {7200, 990, 1575, 270},
+                 plainFace,
+                 colour::midGreyText,
+                 centredTop,
+                 false,
+                 "Hinweis zur Anzahl W\u00fcrfe"},
+        // Shown top to bottom 0, 1, 3, 2.
+        OptionGroupRow{f.Option1,
+                       {{{7200, 1215, 1575, 435},
+                         {7200, 1530, 1575, 435},
+                         {7200, 2160, 1575, 435},
+                         {7200, 1830, 1575, 435}}}},
+        TextBoxRow{
+            f.haltbei, {7320, 2625, 1215, 375}, largerFace, &C::haltbeiEdited, "Halt bei Wurf"},
+        heading(f.Label17, {7200, 3195, 810, 180}),
+        display(f.Lrotat, {7155, 3420, 840, 375}, countFace, "Aktuelle Rotation"),
+        heading(f.Label2, {8235, 3195, 495, 180}),
+        display(f.lzahl, {8145, 3420, 615, 375}, countFace, "Aktuell geworfene Zahl"),
+        ButtonRow{f.okstart, {7140, 4080, 1680, 450}, windowFace, &C::okstartClick, "Start/Weiter"},
+        ButtonRow{f.okabbrechen, {7140, 4680, 1695, 435}, windowFace, &C::okabbrechenClick},
+        ButtonRow{f.okextern, {7140, 5760, 1695, 435}, windowFace, &C::okexternClick},
+        ButtonRow{f.okende, {7140, 6300, 1680, 450}, windowFace, &C::okendeClick},
+    };
+}
+
+// Over the middle column.
+std::vector<Placement> infoViewer(FormModel& f)
+{
+    return {ViewerRow{f.infotext, {3360, 240, 3405, 6015}, "Infotext"}};
+}
+
+// Over the right column.
+std::vector<Placement> importPanel(FormModel& f)
+{
+    using C = FormController;
+    return {
+        FrameRow{f.Frame1, {6960, 120, 2115, 6735}},
+        DriveListRow{f.Drive1, {105, 420, 1905, 315}, "Laufwerk"},
+        heading(f.Label10, {735, 1260, 435, 225}, leftTop, "Dateimuster *.txt"),
+        DirListRow{f.Dir1, {105, 1785, 1905, 1440}, "Ordner"},
+        FileListRow{f.File1, {105, 3465, 1905, 2235}, "Permanenzdateien"},
+        ButtonRow{f.okexternok, {210, 6090, 750, 330}, windowFace, &C::okexternokClick},
+        ButtonRow{f.okexternabbruch,
+                  {1155, 6090, 750, 330},
+                  windowFace,
+                  &C::okexternabbruchClick,
+                  "Import abbrechen"},
+    };
+}
+
+} // namespace
+
+std::vector<Placement> layoutOf(WindowPart part, FormModel& f)
+{
+    switch (part) {
+    case WindowPart::columns:
+        return columns(f);
+    case WindowPart::infoViewer:
+        return infoViewer(f);
+    case WindowPart::importPanel:
+        return importPanel(f);
+    }
+    return {};
+}
+
+} // namespace ravelin
