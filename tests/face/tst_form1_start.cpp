@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the user first sees it: real widgets, offscreen.
 
+#include "face/view.h"
 #include "support/shown_window.h"
 
 #include <QAbstractItemModelTester>
@@ -56,6 +57,29 @@ private slots:
                                  "Frame1",    "Drive1",      "Label10",         "Dir1",
                                  "File1",     "okexternok",  "okexternabbruch", "Shape1"})
             QVERIFY2(window->findChild<QWidget*>(QString::fromLatin1(name)), name);
+    }
+
+    // Every control of the model has its view, and every widget shows a
+    // control of the model (or a grid, or the frame round the right column).
+    void controlsAndViewsMatchOneToOne()
+    {
+        child<QPushButton>("okextern")->click();
+        child<QPushButton>("okinfo")->click();
+        QStringList shown{"tabelle1", "tabelle2", "tabelle3", "Shape1"};
+        for (const Control* control : window->model().controls()) {
+            const QString name = QString::fromStdString(control->name());
+            const ControlView* view = window->viewOf(*control);
+            QVERIFY2(view, qPrintable(name));
+            QCOMPARE(view->control().name(), control->name());
+            if (name == "Option1")
+                for (int i = 0; i < OptionGroup::count; ++i)
+                    shown << QString("Option1_%1").arg(i);
+            else
+                shown << name;
+        }
+        for (QWidget* widget : window->findChildren<QWidget*>())
+            if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+                QVERIFY2(shown.contains(widget->objectName()), qPrintable(widget->objectName()));
     }
 
     void startStateOfTheWidgets()
