@@ -21,7 +21,7 @@ std::vector<FocusStop> windowFocusOrder(const FormModel& f)
             f.okresetl,   f.Command1,        {modes, 3},    f.tabelle3};
 }
 
-FocusChain::FocusChain(std::vector<FocusStop> order)
+FocusChain::FocusChain(const std::vector<FocusStop>& order)
 {
     for (const FocusStop& stop : order)
         stops_.push_back({stop, nullptr});

@@ -35,7 +35,7 @@ std::vector<FocusStop> windowFocusOrder(const FormModel& form);
 // it covers it whole; an option group is one stop, its chosen option.
 class FocusChain {
 public:
-    explicit FocusChain(std::vector<FocusStop> order);
+    explicit FocusChain(const std::vector<FocusStop>& order);
 
     // The widget that stands for a stop, once it is made.
     void place(const FocusStop& stop, QWidget& widget);

@@ -97,8 +97,9 @@ bool GridView::eventFilter(QObject* /*watched*/, QEvent* event)
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton)
         return false;
-    const auto [row, col] = cellNearest(mouse->position().toPoint());
-    route_.route([click = click_, row, col](FormController& c) { (c.*click)(row, col); });
+    const std::pair<int, int> cell = cellNearest(mouse->position().toPoint());
+    route_.route(
+        [click = click_, cell](FormController& c) { (c.*click)(cell.first, cell.second); });
     return false;
 }
 

@@ -15,13 +15,10 @@ LabelRow display(Label& label, Twips at, Face face, const char* role)
     return {label, LabelKind::display, at, face, colour::blackText, Qt::AlignCenter, true, role};
 }
 
-std::vector<Placement> columns(FormModel& f)
+std::vector<Placement> leftColumn(FormModel& f)
 {
     using C = FormController;
     return {
-        ShapeRow{{6960, 240, 2055, 6615}, "Rahmen der Eingaben und Schaltfl\u00e4chen"},
-
-        // Left column.
         heading(f.Label6, {420, 105, 420, 195}),
         heading(f.Label7, {945, 105, 600, 240}),
         heading(f.Label8, {1680, 90, 555, 195}),
@@ -52,8 +49,13 @@ std::vector<Placement> columns(FormModel& f)
                   plainFace,
                   &C::command1Click,
                   "Gr\u00fcnes Feld leeren"},
+    };
+}
 
-        // Middle column.
+std::vector<Placement> middleColumn(FormModel& f)
+{
+    using C = FormController;
+    return {
         // The guidance box reaches 75 twips (five pixels) further either side than
         // designed (3420, 3360 wide): the panel's text needs that much more room in
         // the face that stands in.
@@ -72,8 +74,13 @@ std::vector<Placement> columns(FormModel& f)
         display(f.Lreal, {5400, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe akut"),
         GridRow{f.tabelle3, {3720, 2010, 2625, 4170}, "Wurfprotokoll", colour::standard, true},
         ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick, "Info/Ende Info"},
+    };
+}
 
-        // Right column.
+std::vector<Placement> rightColumn(FormModel& f)
+{
+    using C = FormController;
+    return {
         heading(f.Label1, {7200, 300, 1575, 255}, centredTop),
         TextBoxRow{f.textanzahl,
                    {7200, 540, 1575, 420},
@@ -105,6 +112,17 @@ std::vector<Placement> columns(FormModel& f)
         ButtonRow{f.okextern, {7140, 5760, 1695, 435}, windowFace, &C::okexternClick},
         ButtonRow{f.okende, {7140, 6300, 1680, 450}, windowFace, &C::okendeClick},
     };
+}
+
+// The frame round the right column first, drawn under all that stands in it.
+std::vector<Placement> columns(FormModel& f)
+{
+    std::vector<Placement> rows{
+        ShapeRow{{6960, 240, 2055, 6615}, "Rahmen der Eingaben und Schaltfl\u00e4chen"}};
+    for (auto column : {leftColumn, middleColumn, rightColumn})
+        for (const Placement& row : column(f))
+            rows.push_back(row);
+    return rows;
 }
 
 // Over the middle column.

@@ -76,9 +76,12 @@ QString contentOf(const QWidget* w)
                 const QString text = at.data().toString();
                 const QVariant paper = at.data(Qt::BackgroundRole);
                 if (!text.isEmpty() || paper.isValid())
-                    cells << QString("%1,%2=%3%4").arg(r).arg(c).arg(text,
-                                 paper.isValid() ? " on " + paper.value<QBrush>().color().name()
-                                                 : QString());
+                    cells << QString("%1,%2=%3%4")
+                                 .arg(r)
+                                 .arg(c)
+                                 .arg(text, paper.isValid()
+                                                ? " on " + paper.value<QBrush>().color().name()
+                                                : QString());
             }
         return cells.join(' ') + QString(" top %1").arg(grid->verticalScrollBar()->value());
     }
@@ -179,8 +182,7 @@ private:
                                                            .arg(want[i], got[i])));
             QCOMPARE(got.size(), want.size());
         }
-        const QImage recorded =
-            QImage(picturePath).convertToFormat(QImage::Format_RGB32);
+        const QImage recorded = QImage(picturePath).convertToFormat(QImage::Format_RGB32);
         QVERIFY2(!recorded.isNull(), qPrintable(picturePath));
         QCOMPARE(picture.size(), recorded.size());
         int differing = 0;
