@@ -2,11 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks which folders of src/ may include which.
 
-The layers, from the ground up: board, text, window (the toolkit-free model
-of the window), the handlers run, import, control and info, the wiring that
-routes window events to them, and on top the Qt face and the program. The
-platform folder holds the real file system and spin source. Every broken
-rule is printed as "file:line: rule"; the exit status is 1 when any is.
+Every folder of src/ stands on one rank, from the ground up: board, text,
+window (the toolkit-free model of the window), platform (the real file system
+and spin source), the handlers run, import, control and info on one shared
+rank, the wiring that routes window events to them, and on top face and app,
+the only folders that may include Qt. A folder includes its own rank or the
+ranks below, never one above. Among the handlers only run includes control;
+import and run never include each other. No folders include each other round
+a circle, and a folder without a rank is itself broken, so a new one cannot
+slip past. Every broken rule is printed as "file:line: rule" (a folder
+without a rank as "folder: rule"); the exit status is 1 when any is.
 
 Usage: tools/check-layers.py [SRC_FOLDER]   (default: src beside tools/)
 """
@@ -17,6 +22,18 @@ import sys
 
 QT_ALLOWED = {"face", "app"}
 HANDLERS = {"run", "import", "control", "info"}
+RANK = {
+    "board": 0,
+    "text": 1,
+    "window": 2,
+    "platform": 3,
+    **{handler: 4 for handler in HANDLERS},
+    "wiring": 5,
+    "face": 6,
+    "app": 6,
+}
+# The one handler that uses another: a run marks through control.
+HANDLER_INCLUDES = {("run", "control")}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 QT_HEADER = re.compile(r"^(Q[A-Za-z]|qt|Qt)")
 
@@ -38,16 +55,15 @@ def includes(path):
 
 def rule_broken(own, target):
     """The rule an include of folder target from folder own breaks, if any."""
-    if own == target:
+    if own == target or own not in RANK or target not in RANK:
         return None
-    if own == "board":
-        return "board includes nothing of the project"
-    if own == "text" and target != "board":
-        return "text includes only board"
-    if own == "window" and (target in HANDLERS or target == "wiring"):
-        return "the window model includes no handler and not the wiring"
     if {own, target} == {"import", "run"}:
         return "import and run never include each other"
+    both_handlers = own in HANDLERS and target in HANDLERS
+    if both_handlers and (own, target) not in HANDLER_INCLUDES:
+        return f"{own} may not include {target}: among the handlers only run includes control"
+    if RANK[own] < RANK[target]:
+        return f"{own} may not include {target}: {target} stands above it"
     return None
 
 
@@ -74,7 +90,10 @@ def cycles(edges):
 def check(root):
     root = os.path.normpath(root)
     folders = {d for d in os.listdir(root) if os.path.isdir(os.path.join(root, d))}
-    broken = []
+    broken = [
+        f"{os.path.join(root, folder)}: folder {folder} has no layer"
+        for folder in sorted(folders - RANK.keys())
+    ]
     edges = {}
     for path in sources(root):
         own = os.path.relpath(path, root).split(os.sep)[0]

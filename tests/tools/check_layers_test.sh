@@ -1,54 +1,54 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The layer check on a tiny tree that breaks each of its rules once, and on
-# the same tree mended: every broken rule is found at its line, and a sound
-# tree passes.
+# The layer check on the real src tree, which must pass, and on copies of it
+# that each carry one planted break: the check names the planted file and
+# line with its rule, and blames nothing else.
 set -euo pipefail
 check=${1:?usage: check_layers_test.sh tools/check-layers.py}
+real=$(cd "$(dirname "$check")/../src" && pwd -P)  # the copies never reach the real tree
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
-src=$tree/src
-mkdir -p "$src"/{board,text,window,run,import,control,wiring,face,app}
-
-printf '#include "board/b.h"\n' >"$src/text/ok.h"
-printf '#include <QWidget>\n#include "window/w.h"\n' >"$src/face/f.cpp"
-printf '#include "wiring/c.h"\n' >"$src/app/main.cpp"
-printf '#include "window/w.h"\n#include "board/b.h"\n' >"$src/wiring/c.h"
-printf '#include "window/w.h"\n#include "control/m.h"\n' >"$src/run/r.cpp"
-printf '#include <vector>\n' >"$src/board/b.h"
-
-# One break of each rule, each on line 2 of its file.
-printf '#include <vector>\n#include <QString>\n' >"$src/run/qt.cpp"
-printf '#include <vector>\n#include "text/t.h"\n' >"$src/board/up.h"
-printf '#include "board/b.h"\n#include "window/w.h"\n' >"$src/text/up.h"
-printf '#include "board/b.h"\n#include "run/r.h"\n' >"$src/window/w.h"
-printf '#include "window/w.h"\n#include "run/r.h"\n' >"$src/import/i.cpp"
-printf '#include "window/w.h"\n#include "import/i.h"\n' >"$src/control/m.h"
-
 status=0
-out=$("$check" "$src") && { echo "a broken tree passed"; status=1; }
-expect=(
-  "$src/run/qt.cpp:2: nothing outside face and app includes Qt"
-  "$src/board/up.h:2: board includes nothing of the project"
-  "$src/text/up.h:2: text includes only board"
-  "$src/window/w.h:2: the window model includes no handler and not the wiring"
-  "$src/import/i.cpp:2: import and run never include each other"
-  "$src/control/m.h:2: no folder cycle"
-)
-for line in "${expect[@]}"; do
-  grep -qF -- "$line" <<<"$out" || { echo "not found: $line"; status=1; }
-done
-# Nothing else: the edges of the cycles only, and each break once.
-count=$(grep -c ': ' <<<"$out" || true)
-[ "$count" -ge "${#expect[@]}" ] || { echo "too few lines"; status=1; }
-if grep -F "$src/face/" <<<"$out" || grep -F "$src/app/" <<<"$out" || grep -F "$src/wiring/" <<<"$out"; then
-  echo "a sound file was blamed"; status=1
-fi
 
-# Mended, the tree passes.
-rm "$src/run/qt.cpp" "$src/board/up.h" "$src/text/up.h" "$src/import/i.cpp" "$src/control/m.h"
-printf '#include "board/b.h"\n' >"$src/window/w.h"
-printf '#include "window/w.h"\n' >"$src/control/m.h"
-"$check" "$src" >/dev/null || { echo "a sound tree failed:"; "$check" "$src"; status=1; }
-[ $status -eq 0 ] && echo "check-layers: every rule caught once"
+"$check" "$real" >/dev/null || { echo "the real tree failed:"; "$check" "$real"; status=1; }
+
+# file in src | line planted at its end | rule expected at that line.
+# The upward rows climb one rank each, so every rank stands below the next.
+plants=(
+  'board/wheel.h|#include "text/plain_number.h"|board may not include text: text stands above it'
+  'text/plain_number.cpp|#include "window/form_model.h"|text may not include window: window stands above it'
+  'window/startup.cpp|#include "platform/real_file_system.h"|window may not include platform: platform stands above it'
+  'platform/clock_spin_source.cpp|#include "run/spin_run.h"|platform may not include run: run stands above it'
+  'info/info_viewer.cpp|#include "wiring/form_controller.h"|info may not include wiring: wiring stands above it'
+  'wiring/form_controller.cpp|#include "face/form1.h"|wiring may not include face: face stands above it'
+  'control/marking.cpp|#include "info/info_viewer.h"|control may not include info: among the handlers only run includes control'
+  'import/import_panel.cpp|#include "run/spin_run.h"|import and run never include each other'
+  'run/spin_run.cpp|#include <QString>|nothing outside face and app includes Qt'
+  'face/form1.cpp|#include "app/render_icons.h"|no folder cycle (face -> app leads back to face)'
+)
+for row in "${plants[@]}"; do
+  IFS='|' read -r file include rule <<<"$row"
+  rm -rf "$tree/src" && cp -r "$real" "$tree/src"
+  target=$tree/src/$file
+  [ -f "$target" ] || { echo "no such file to plant in: $file"; status=1; continue; }
+  printf '%s\n' "$include" >>"$target"
+  line=$(wc -l <"$target")
+  out=$("$check" "$tree/src") && { echo "passed with $file planted"; status=1; }
+  grep -qF -- "$target:$line: $rule" <<<"$out" || {
+    printf 'not found: %s:%s: %s\ngot:\n%s\n' "$target" "$line" "$rule" "$out"; status=1; }
+  # An upward include may also close a folder cycle; besides those, only the
+  # planted line is blamed.
+  case $rule in "no folder cycle"*) want=0 ;; *) want=1 ;; esac
+  other=$(grep -F -- "$tree/src/" <<<"$out" | grep -cvF "no folder cycle" || true)
+  [ "$other" -eq "$want" ] || { printf 'blamed more than the plant:\n%s\n' "$out"; status=1; }
+done
+
+# A new folder without a rank is refused even when it includes nothing.
+rm -rf "$tree/src" && cp -r "$real" "$tree/src"
+mkdir "$tree/src/extra" && printf '#include <vector>\n' >"$tree/src/extra/e.h"
+out=$("$check" "$tree/src") && { echo "an unranked folder passed"; status=1; }
+grep -qF -- "$tree/src/extra: folder extra has no layer" <<<"$out" || {
+  printf 'unranked folder not named:\n%s\n' "$out"; status=1; }
+
+[ $status -eq 0 ] && echo "check-layers: every planted break caught at its line"
 exit $status
