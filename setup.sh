@@ -7,7 +7,6 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-build="$here/build"
 what=${1:-run}
 case "$what" in
   run | test) ;;
@@ -17,13 +16,15 @@ case "$what" in
     ;;
 esac
 
+# What building and running the program needs, fonts and Qt's German texts
+# included; the tests need much more, so only "test" installs that.
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
 )
 if [ "$what" = test ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
   packages+=(xvfb xauth x11-utils xdotool imagemagick)
   # The accessibility bus and a screen reader's view of the program.
   packages+=(dbus-daemon at-spi2-core python3-pyatspi)
@@ -42,32 +43,41 @@ for p in "${packages[@]}"; do
   fi
 done
 if [ ${#missing[@]} -gt 0 ]; then
+  as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      # Debian installs no sudo by default: say what to do rather than fail
+      # half-way.
+      echo "These packages are missing: ${missing[*]}" >&2
+      echo "There is no sudo to install them. Run this as root, then $0 $what again:" >&2
+      echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+      exit 1
+    fi
+    as_root=(sudo)
+  fi
   echo "Installing: ${missing[*]}"
-  sudo_=""
-  [ "$(id -u)" -ne 0 ] && sudo_=sudo
-  $sudo_ apt-get update -qq
-  $sudo_ env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
-cmake --build "$build" -j "$(nproc)"
-
+cd "$here"
 case "$what" in
   run)
-    exec "$build/ravelin"
+    # The program alone, in its own folder (build-program), no test built.
+    cmake --preset program >/dev/null
+    cmake --build --preset program
+    exec "$here/build-program/ravelin"
     ;;
   test)
-    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
-    "$here/tools/check-style.sh" "$build"
+    cmake --preset default
+    cmake --build --preset default
+    ctest --preset default -j "$(nproc)"
+    "$here/tools/check-style.sh" "$here/build"
     # Then every test again with AddressSanitizer and UndefinedBehaviorSanitizer
     # (preset asan, folder build-asan), and each reader fuzzed for a bounded time.
-    if [ ! -f "$here/build-asan/CMakeCache.txt" ]; then
-      cmake -S "$here" --preset asan
-    fi
-    cmake --build "$here/build-asan" -j "$(nproc)"
-    (cd "$here" && ctest --preset asan -j "$(nproc)")
+    cmake --preset asan
+    cmake --build --preset asan
+    ctest --preset asan -j "$(nproc)"
     "$here/fuzz/run-fuzzers.sh"
     ;;
 esac

@@ -1,30 +1,42 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installed layout: the program and its info file together in lib/ravelin,
-# where the program looks for the info file beside its real executable, and
-# a relative link bin/ravelin to it, so the tree can be moved as a whole.
-set(ravelin_app_folder lib/ravelin)
+# Installed layout: the program in bin, its info text in share/ravelin, where
+# the program looks for it next after its own folder (info_viewer.cpp).
+# The files' modes are set here, 0755 for the program and 0644 for all else
+# (the default of install(FILES)); the package's folders are set to 0755 by
+# package_modes.cmake, so that the package does not follow the packer's umask.
 
-install(TARGETS ravelin RUNTIME DESTINATION ${ravelin_app_folder})
+# Qt's project set-up gives programs a library path beside themselves; the
+# installed program takes Qt from the system and needs none.
+set_target_properties(ravelin PROPERTIES INSTALL_RPATH "")
+install(TARGETS ravelin RUNTIME DESTINATION bin
+        PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# A stripped program keeps the compiler's notes, which Debian strips as well.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/ravelin\"
+                    RESULT_VARIABLE ravelin_strip_status)
+    if(NOT ravelin_strip_status EQUAL 0)
+      message(FATAL_ERROR \"strip bin/ravelin: \${ravelin_strip_status}\")
+    endif()
+  endif()")
 install(FILES ${PROJECT_SOURCE_DIR}/src/info/info_ravelin.txt
-        DESTINATION ${ravelin_app_folder} OPTIONAL)
-
-set(ravelin_link ${CMAKE_CURRENT_BINARY_DIR}/launcher/ravelin)
-file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/launcher)
-file(CREATE_LINK ../${ravelin_app_folder}/ravelin ${ravelin_link} SYMBOLIC)
-install(FILES ${ravelin_link} DESTINATION bin)
+        DESTINATION share/ravelin OPTIONAL)
 
 # Desktop menu entry, software-centre description and the icon in every size.
 install(FILES ravelin.desktop DESTINATION share/applications)
-install(FILES de.ravelin.Ravelin.metainfo.xml DESTINATION share/metainfo)
+install(FILES de.ravelin.ravelin.metainfo.xml DESTINATION share/metainfo)
 foreach(size 16 24 32 48 64 128 256)
   install(FILES icons/ravelin-${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps
           RENAME ravelin.png)
 endforeach()
 install(FILES icons/ravelin.svg DESTINATION share/icons/hicolor/scalable/apps)
 
-# The licence notice, the changelog and the manual page. The last two carry
-# the release date and are compressed when installing (package_docs.cmake).
+# The licence notice, lintian's false alarms, the changelog and the manual
+# pages. The last ones carry the release date and are compressed when
+# installing (package_docs.cmake).
 install(FILES copyright DESTINATION share/doc/ravelin)
+install(FILES lintian-overrides DESTINATION share/lintian/overrides RENAME ravelin)
 install(CODE "
   set(ravelin_source_dir \"${PROJECT_SOURCE_DIR}\")
   set(ravelin_app_dir \"${CMAKE_CURRENT_SOURCE_DIR}\")
@@ -56,8 +68,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The window's fonts are named, so their packages are needed as well as the
 # libraries, which dpkg-shlibdeps finds with their versions; only without it
-# is Qt named by hand.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+# is Qt named by hand. Qt's own German texts (a text box's menu, the buttons
+# of a question) come with its translations, which no library pulls in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n")
 find_program(RAVELIN_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(RAVELIN_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
@@ -67,4 +80,8 @@ endif()
 # The same commit gives the same package: one date for all time stamps.
 set(CPACK_RAVELIN_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/cpack_options.cmake)
+# Nothing of the package follows the packer's umask: its folders and the
+# members of the .deb archive get their modes set.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/package_modes.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/package_members.cmake)
 include(CPack)

@@ -5,22 +5,32 @@
 #include "window/form_model.h"
 #include "window/platform.h"
 
+#include <array>
 #include <optional>
+#include <string>
 
 namespace ravelin {
 
 namespace {
 constexpr const char* shownCaption = "Ende Info";
 constexpr const char* hiddenCaption = "Info";
-constexpr const char* infoFileName = "/info_ravelin.txt";
+// Beside the program first, as in the build folder; then where an installed
+// tree keeps its data, found from the program so that a moved tree works too.
+constexpr std::array<const char*, 2> infoPlaces = {"/info_ravelin.txt",
+                                                   "/../share/ravelin/info_ravelin.txt"};
 constexpr const char* failureText = "Problem:\nKann die Datei Info_Ravelin.txt nicht finden.";
 
 // The info file as the viewer shows it, cut to the bounds above with a last
 // line that says so; none when it cannot be read.
 std::optional<RichDocument> readInfo(FileSystem& files)
 {
-    const std::optional<FilePrefix> content =
-        readPrefix(files, files.executableFolder() + infoFileName, InfoViewer::maxBytes);
+    const std::string folder = files.executableFolder();
+    std::optional<FilePrefix> content;
+    for (const char* place : infoPlaces) {
+        content = readPrefix(files, folder + place, InfoViewer::maxBytes);
+        if (content)
+            break;
+    }
     if (!content)
         return std::nullopt;
     RichDocument doc =

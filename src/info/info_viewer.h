@@ -8,7 +8,8 @@ namespace ravelin {
 struct FormModel;
 class FileSystem;
 
-// The Info button: shows and hides the info text beside the program.
+// The Info button: shows and hides the info text beside the program, or in
+// ../share/ravelin from the program's folder.
 class InfoViewer {
 public:
     InfoViewer(FormModel& form, FileSystem& files) : form_(form), files_(files) {}

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Typing, pasting and deleting in the real input boxes.
+// Typing, pasting and deleting in the real input boxes, and their menu.
 
+#include "face/application_setup.h"
 #include "support/shown_window.h"
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+
+#include <memory>
 
 using namespace ravelin;
 using ravelin::testing::WindowTest;
@@ -117,6 +121,20 @@ private slots:
         QTest::keyClicks(count, "37");
         QTest::mouseClick(rotation, Qt::LeftButton, {}, QPoint(8, rotation->height() / 2));
         QVERIFY(rotation->isChecked());
+    }
+
+    // Last, as it changes the whole application. Run under LANG=C: Qt's own
+    // texts must be German whatever the desktop's language.
+    void toolkitMenuOfATextBoxIsGerman()
+    {
+        prepareApplication(*qApp);
+        const std::unique_ptr<QMenu> menu(count->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+        QVERIFY2(texts.contains(QStringLiteral("Kopieren")), qPrintable(texts.join(", ")));
+        QVERIFY2(texts.contains(QStringLiteral("Alles auswählen")), qPrintable(texts.join(", ")));
     }
 };
 

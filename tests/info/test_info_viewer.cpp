@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace ravelin {
 namespace {
 
@@ -84,17 +87,35 @@ TEST_F(InfoViewerTest, AChangedFileIsSeenAtTheNextShowing)
     EXPECT_EQ(viewer.text(), failureText) << "a file gone since the last showing";
 }
 
-TEST_F(InfoViewerTest, TheFileIsTheOneBesideTheProgram)
+TEST_F(InfoViewerTest, TheFileIsBesideTheProgramOrInItsShareFolder)
 {
-    w.files.exeFolder = "/usr/lib/ravelin";
-    w.files.current = "/opt/ravelin";
-    w.files.files[infoPath] = "im falschen Ordner";
-    press();
-    EXPECT_EQ(viewer.text(), failureText);
-    press();
+    const std::string beside = "/usr/bin/info_ravelin.txt";
+    const std::string shared = "/usr/bin/../share/ravelin/info_ravelin.txt";
+    struct Case {
+        const char* what;
+        std::vector<std::string> present;
+        std::string shown;
+    };
+    const std::vector<Case> cases = {
+        {"beside the program", {beside}, beside},
+        {"in share/ravelin of an installed tree", {shared}, shared},
+        {"beside the program wins", {beside, shared}, beside},
+        {"the current folder is never searched", {infoPath}, failureText},
+    };
+    for (const Case& c : cases) {
+        w.files.exeFolder = "/usr/bin";
+        w.files.current = "/opt/ravelin";
+        w.files.files.clear();
+        for (const std::string& path : c.present)
+            w.files.files[path] = path;
+        press();
+        EXPECT_EQ(viewer.text(), c.shown) << c.what;
+        press();
+    }
 
-    w.files.files["/usr/lib/ravelin/info_ravelin.txt"] = "Gr\xf6\xdf"
-                                                         "e";
+    w.files.files.clear();
+    w.files.files[shared] = "Gr\xf6\xdf"
+                            "e";
     press();
     EXPECT_EQ(viewer.text(), "Gr\u00f6\u00dfe") << "plain text in the single-byte code page";
 }
