@@ -49,11 +49,6 @@ private:
     SpinSource& spins_;
     Statistics statistics_;
     RunModes runModes_;
-    // The candidates painted since the last clear, the next triple's group
-    // painted by a run going on included: one bit per row of tabelle1, for
-    // the pairs' column and the groups' column.
-    std::uint64_t paintedPairRows_ = 0;
-    std::uint64_t paintedGroupRows_ = 0;
 };
 
 } // namespace ravelin
