@@ -52,11 +52,26 @@ void SpinRun::okstartClick()
 void SpinRun::clearCandidates()
 {
     GridModel& t1 = form_.tabelle1;
-    for (int col : {tabelle1col::twiceInARow, tabelle1col::threeInARow})
-        t1.fillColour(col, 0, wheel::lastNumber, colour::windowBackground);
+    // A run's first triple finds the grid's own colour in both columns, as
+    // start-up and restart leave them, so then every cell of them is cleared.
+    if (form_.state.wurfnummer == 0) {
+        painted_.clear();
+        for (int col : {tabelle1col::twiceInARow, tabelle1col::threeInARow})
+            for (int row = 0; row <= wheel::lastNumber; ++row)
+                painted_.emplace_back(row, col);
+    }
+    for (const auto& [row, col] : painted_)
+        t1.setColourAt(row, col, colour::windowBackground);
+    painted_.clear();
     // The current cell ends where walking the two columns cell by cell leaves it.
     t1.setRow(wheel::lastNumber);
     t1.setCol(tabelle1col::threeInARow);
+}
+
+void SpinRun::paintCandidate(int row, int col)
+{
+    form_.tabelle1.setColourAt(row, col, colour::candidateBlue);
+    painted_.emplace_back(row, col);
 }
 
 void SpinRun::tripleStart()
@@ -104,8 +119,8 @@ void SpinRun::sixGroupPhase()
 
     // The group's six numbers, top to bottom; the current cell ends on the last.
     GridModel& t1 = form_.tabelle1;
-    t1.fillColour(tabelle1col::threeInARow, 6 * s.aktsechser - 5, 6 * s.aktsechser,
-                  colour::candidateBlue);
+    for (int row = 6 * s.aktsechser - 5; row <= 6 * s.aktsechser; ++row)
+        paintCandidate(row, tabelle1col::threeInARow);
     t1.setRow(6 * s.aktsechser);
     t1.setCol(tabelle1col::threeInARow);
     s.wurfnummer += 1;
@@ -122,8 +137,8 @@ void SpinRun::columnPhase()
     // The pair of the group and column: the even (black) one, then the odd (red) one.
     const int pair = 6 * s.aktsechser - 5 + 2 * s.aktkolonne;
     GridModel& t1 = form_.tabelle1;
-    t1.setColourAt(pair - 1, tabelle1col::twiceInARow, colour::candidateBlue);
-    t1.setColourAt(pair - 2, tabelle1col::twiceInARow, colour::candidateBlue);
+    paintCandidate(pair - 1, tabelle1col::twiceInARow);
+    paintCandidate(pair - 2, tabelle1col::twiceInARow);
     // The current cell ends on the odd one, painted last.
     t1.setRow(pair - 2);
     t1.setCol(tabelle1col::twiceInARow);
