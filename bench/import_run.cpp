@@ -210,7 +210,7 @@ int main(int argc, char** argv)
             printFigure("Import throughput / newline count",
                         format("%.0f%%", 100 * share) + format(" (%.0f", mib / (import / 1000)) +
                             format(" / %.0f MiB/s)", mib / (count / 1000)),
-                        ">= 25%", share >= 0.25);
+                        ">= 10%", share >= 0.10);
             status = 0;
         }
     }

@@ -4,7 +4,7 @@
 # and script file, which folders of src/ include which, clang-format over every tracked C++ file, and clang-tidy
 # over the sources in src/ with the compile commands of a build folder
 # configured with the window (CMAKE_EXPORT_COMPILE_COMMANDS is on).
-# Exits non-zero on any finding.
+# Exits non-zero on any finding, and on any error of clang-tidy itself.
 # Usage: tools/check-style.sh [BUILD_FOLDER]   (default: build)
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -26,14 +26,31 @@ if ! "$format" --dry-run --Werror "${files[@]}"; then
   status=1
 fi
 
-[ -f "$build/compile_commands.json" ] || { echo "no $build/compile_commands.json" >&2; exit 2; }
+commands="$build/compile_commands.json"
+[ -f "$commands" ] || { echo "no $commands" >&2; exit 2; }
 # The Qt layer's files need the moc output of the build, which is there once it has been built.
 mapfile -t sources < <(git ls-files 'src/*.cpp')
 echo "clang-tidy: ${#sources[@]} files"
+# A source the build does not compile would be checked without its flags.
+for source in "${sources[@]}"; do
+  if ! grep -qF "\"$here/$source\"" "$commands"; then
+    echo "clang-tidy: $source is not in $commands" >&2
+    status=1
+  fi
+done
 jobs=$(nproc)
+tidy_log=$(mktemp)
+trap 'rm -f "$tidy_log"' EXIT
 if ! printf '%s\n' "${sources[@]}" |
-  xargs -P "$jobs" -n 4 "$tidy" -p "$build" --quiet --warnings-as-errors='*' 2>/dev/null; then
+  xargs -P "$jobs" -n 4 "$tidy" -p "$build" --quiet --warnings-as-errors='*' 2>"$tidy_log"; then
   echo "clang-tidy: findings above" >&2
+  status=1
+fi
+# What clang-tidy says besides its findings, less the counts of warnings it
+# kept back: an error there (a source it could not process) fails the check.
+grep -v -E '^[0-9]+ warnings? generated\.$' "$tidy_log" >&2 || true
+if grep -q -i 'error' "$tidy_log"; then
+  echo "clang-tidy: errors above" >&2
   status=1
 fi
 exit $status

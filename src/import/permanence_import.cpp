@@ -10,11 +10,6 @@
 
 namespace ravelin {
 
-namespace {
-// Slots after the last spin, which stay empty.
-constexpr std::size_t trailingSlots = 20;
-} // namespace
-
 bool importPermanence(FormModel& form, FileSystem& files, const std::string& folder,
                       const std::string& name)
 {

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace ravelin {
+
+// The permanence as the run reads it: slot 0 holds no spin, slots 1 to N the
+// N spins, and this many empty slots follow them.
+inline constexpr std::size_t trailingSlots = 20;
 
 struct FormModel;
 class FileSystem;

@@ -7,9 +7,6 @@
 #include "window/platform.h"
 #include "window/run_mode.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -22,24 +19,6 @@ constexpr std::string_view computerText = " Der Computer erzeugt die Zahlen...";
 constexpr std::string_view endLine = "\r                    ***  ENDE  *** ";
 // From the 26th triple on the log keeps its newest row in view.
 constexpr int lastRowBeforeScrolling = 24;
-
-// A composed number, 0 to 36, as a cell text: one digit or two at random,
-// so made up without a branch on which.
-GridModel::CellText numberText(std::int16_t number)
-{
-    GridModel::CellText text;
-    if (number >= 0 && number < 100) {
-        const int twoDigits = number >= 10 ? 1 : 0;
-        text.chars[0] = static_cast<char>('0' + number / 10);
-        text.chars[static_cast<std::size_t>(twoDigits)] = static_cast<char>('0' + number % 10);
-        text.size = static_cast<std::uint8_t>(1 + twoDigits);
-        return text;
-    }
-    const std::string_view plain = PlainNumber(number).text();
-    std::copy(plain.begin(), plain.end(), text.chars.begin());
-    text.size = static_cast<std::uint8_t>(plain.size());
-    return text;
-}
 
 } // namespace
 
@@ -73,25 +52,26 @@ void SpinRun::okstartClick()
 void SpinRun::clearCandidates()
 {
     GridModel& t1 = form_.tabelle1;
-    // Row 0 is no candidate of any triple. While it shows the window's
-    // background in both columns, so does every cell but the candidates
-    // painted since; start-up and restart leave the grid's own colour there,
-    // and then every cell is painted.
-    const bool onlyCandidates =
-        t1.colourAt(0, tabelle1col::twiceInARow) == colour::windowBackground &&
-        t1.colourAt(0, tabelle1col::threeInARow) == colour::windowBackground;
-    if (onlyCandidates) {
-        t1.fillColourRows(tabelle1col::twiceInARow, paintedPairRows_, colour::windowBackground);
-        t1.fillColourRows(tabelle1col::threeInARow, paintedGroupRows_, colour::windowBackground);
-    } else {
+    // A run's first triple finds the grid's own colour in both columns, as
+    // start-up and restart leave them, so then every cell of them is cleared.
+    if (form_.state.wurfnummer == 0) {
+        painted_.clear();
         for (int col : {tabelle1col::twiceInARow, tabelle1col::threeInARow})
-            t1.fillColour(col, 0, wheel::lastNumber, colour::windowBackground);
+            for (int row = 0; row <= wheel::lastNumber; ++row)
+                painted_.emplace_back(row, col);
     }
-    paintedPairRows_ = 0;
-    paintedGroupRows_ = 0;
+    for (const auto& [row, col] : painted_)
+        t1.setColourAt(row, col, colour::windowBackground);
+    painted_.clear();
     // The current cell ends where walking the two columns cell by cell leaves it.
     t1.setRow(wheel::lastNumber);
     t1.setCol(tabelle1col::threeInARow);
+}
+
+void SpinRun::paintCandidate(int row, int col)
+{
+    form_.tabelle1.setColourAt(row, col, colour::candidateBlue);
+    painted_.emplace_back(row, col);
 }
 
 void SpinRun::tripleStart()
@@ -139,9 +119,8 @@ void SpinRun::sixGroupPhase()
 
     // The group's six numbers, top to bottom; the current cell ends on the last.
     GridModel& t1 = form_.tabelle1;
-    const std::uint64_t groupRows = std::uint64_t{0x3F} << (6 * s.aktsechser - 5);
-    t1.fillColourRows(tabelle1col::threeInARow, groupRows, colour::candidateBlue);
-    paintedGroupRows_ |= groupRows;
+    for (int row = 6 * s.aktsechser - 5; row <= 6 * s.aktsechser; ++row)
+        paintCandidate(row, tabelle1col::threeInARow);
     t1.setRow(6 * s.aktsechser);
     t1.setCol(tabelle1col::threeInARow);
     s.wurfnummer += 1;
@@ -158,12 +137,8 @@ void SpinRun::columnPhase()
     // The pair of the group and column: the even (black) one, then the odd (red) one.
     const int pair = 6 * s.aktsechser - 5 + 2 * s.aktkolonne;
     GridModel& t1 = form_.tabelle1;
-    t1.setColourAt(pair - 1, tabelle1col::twiceInARow, colour::candidateBlue);
-    t1.setColourAt(pair - 2, tabelle1col::twiceInARow, colour::candidateBlue);
-    if (pair >= 2)
-        paintedPairRows_ |= std::uint64_t{3} << (pair - 2);
-    else if (pair == 1) // a group of none: only row 0 lies in the grid
-        paintedPairRows_ |= 1;
+    paintCandidate(pair - 1, tabelle1col::twiceInARow);
+    paintCandidate(pair - 2, tabelle1col::twiceInARow);
     // The current cell ends on the odd one, painted last.
     t1.setRow(pair - 2);
     t1.setCol(tabelle1col::twiceInARow);
@@ -183,8 +158,8 @@ void SpinRun::colourPhase()
     GridModel& log = form_.tabelle3;
     log.setRow(s.kombiwurf);
     log.setCol(0);
-    const GridModel::CellText number = numberText(s.zahl);
-    log.setShortText(number);
+    const PlainNumber number(s.zahl);
+    log.setText(number.text());
 
     s.schritt = 0;
     form_.okstart.setBackColour(colour::startGreen);
@@ -193,7 +168,7 @@ void SpinRun::colourPhase()
     form_.Lreal.setCaption(PlainNumber(s.kombiwurf).text());
     if (log.row() > lastRowBeforeScrolling)
         log.setTopRow(s.kombiwurf - 1 - lastRowBeforeScrolling);
-    form_.lzahl.setCaption(std::string_view(number.chars.data(), number.size));
+    form_.lzahl.setCaption(number.text());
 
     statistics_.update();
     if (form_.paintNow)
@@ -255,28 +230,8 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
     GridModel& log = form_.tabelle3;
     log.setRow(form_.state.kombiwurf);
     log.setCol(col);
-    // Made up in the cell's own form: the log is written four times a
-    // triple, and a wheel number with its group, column or colour is two
-    // digits at most and one. Whether the spin has one digit or two is left
-    // to no branch, which random spins would mispredict half the time.
-    GridModel::CellText text;
-    if (spin >= 0 && spin < 100 && contribution >= 0 && contribution < 10) {
-        const std::size_t twoDigits = spin >= 10 ? 1 : 0;
-        text.chars[0] = static_cast<char>('0' + spin / 10);
-        text.chars[twoDigits] = static_cast<char>('0' + spin % 10);
-        text.chars[1 + twoDigits] = '/';
-        text.chars[2 + twoDigits] = static_cast<char>('0' + contribution);
-        text.size = static_cast<std::uint8_t>(3 + twoDigits);
-    } else {
-        // Any 16-bit number takes at most six characters, so the slash and
-        // the contribution always fit behind the spin.
-        char* const begin = text.chars.data();
-        char* p = std::to_chars(begin, begin + 6, spin).ptr;
-        *p++ = '/';
-        p = std::to_chars(p, begin + text.chars.size(), contribution).ptr;
-        text.size = static_cast<std::uint8_t>(p - begin);
-    }
-    log.setShortText(text);
+    // The spin and what it gave to the triple: its group, column or colour.
+    log.setText(std::to_string(spin) + "/" + std::to_string(contribution));
 }
 
 void SpinRun::endRun()

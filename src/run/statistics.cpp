@@ -7,9 +7,7 @@
 #include "window/form_model.h"
 #include "window/run_mode.h"
 
-#include <array>
-#include <cstddef>
-#include <string_view>
+#include <cstdint>
 
 namespace ravelin {
 
@@ -20,36 +18,9 @@ constexpr std::int16_t pairOpen = 1;
 // Raises the count in the current cell by one and gives the new count.
 double raiseCount(GridModel& grid)
 {
-    // A count the run wrote is plain digits, or nothing yet: raised digit by
-    // digit, which gives the text reading and rewriting would. Anything else
-    // goes the long way.
-    const std::string_view text = grid.text();
-    constexpr std::size_t maxDigits = 14; // one more still far below 2^53
-    std::array<char, maxDigits + 1> digits;
-    const std::size_t size = text.size();
-    bool plain = size <= maxDigits && (size < 2 || text[0] != '0');
-    double count = 0;
-    for (std::size_t k = 0; plain && k < size; ++k) {
-        plain = text[k] >= '0' && text[k] <= '9';
-        digits[k + 1] = text[k];
-        count = count * 10 + (text[k] - '0');
-    }
-    if (!plain) {
-        count = readNumber(text) + 1;
-        grid.setText(PlainNumber(count).text());
-        return count;
-    }
-    // digits[0] is room for a carry out of the first digit.
-    std::size_t k = size;
-    while (k > 0 && digits[k] == '9')
-        digits[k--] = '0';
-    std::size_t begin = 1;
-    if (k == 0)
-        digits[begin = 0] = '1';
-    else
-        ++digits[k];
-    grid.setText(std::string_view(digits.data() + begin, size + 1 - begin));
-    return count + 1;
+    const double count = readNumber(grid.text()) + 1;
+    grid.setText(PlainNumber(count).text());
+    return count;
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "window/colour.h"
-#include "window/same_text.h"
 
 #include <array>
 #include <string>
@@ -75,15 +74,9 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string_view caption)
     {
-        if (sameText(caption_, caption))
+        if (caption_ == caption)
             return;
-        // A counter's caption mostly keeps its length: overwritten in place.
-        if (caption.size() == caption_.size()) {
-            for (std::size_t k = 0; k < caption.size(); ++k)
-                caption_[k] = caption[k];
-        } else {
-            caption_.assign(caption);
-        }
+        caption_.assign(caption);
         touch();
     }
     void appendCaption(std::string_view more)

@@ -48,7 +48,9 @@ public:
     GridModel tabelle2;
     Label Label6, Label7, Label8, Label9;
     Button okresetl;
-    Label Label11, Label13, Label14;
+    Label Label11; // the ordinal at which some number first reached a count of two
+    Label Label13; // the ordinal at which some number first came twice in a row
+    Label Label14; // the ordinal at which some number first came three times in a row
     Button Command1;
 
     // Middle column.

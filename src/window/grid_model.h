@@ -4,12 +4,8 @@
 #include "window/colour.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace ravelin {
@@ -21,27 +17,6 @@ enum class ColumnAlignment { LeftTop, CentreTop };
 // Cells outside the grid read as empty and ignore writes.
 class GridModel {
 public:
-    // A cell's text: up to 15 bytes in the cell itself, which is all a count,
-    // a spin position or a log entry takes; a longer one is kept aside. The
-    // bytes past the text are zero, so that two texts are the same exactly
-    // when their sixteen bytes are.
-    struct CellText {
-        static constexpr std::size_t inlineSize = 15;
-        static constexpr std::uint8_t keptAside = 0xFF;
-        std::array<char, inlineSize> chars{};
-        std::uint8_t size = 0;
-
-        bool sameAs(const CellText& other) const
-        {
-            std::array<std::uint64_t, 2> a;
-            std::array<std::uint64_t, 2> b;
-            std::memcpy(a.data(), this, sizeof a);
-            std::memcpy(b.data(), &other, sizeof b);
-            return ((a[0] ^ b[0]) | (a[1] ^ b[1])) == 0;
-        }
-    };
-    static_assert(sizeof(CellText) == 16);
-
     GridModel(std::string name, int rows, int cols, int fixedCols, std::string toolTip = {});
 
     const std::string& name() const { return name_; }
@@ -57,9 +32,6 @@ public:
 
     std::string_view text() const { return textAt(row_, col_); }
     void setText(std::string_view text) { setTextAt(row_, col_, text); }
-    // The same for a short text made up in place, its bytes past size zero:
-    // compared and stored whole, with no step that depends on its length.
-    void setShortText(const CellText& text);
     Colour cellBackColour() const { return colourAt(row_, col_); }
     void setCellBackColour(Colour colour) { setColourAt(row_, col_, colour); }
 
@@ -69,11 +41,8 @@ public:
     void setTextAt(int row, int col, std::string_view text);
     void setColourAt(int row, int col, Colour colour);
     // One background colour for the cells of a column from firstRow to
-    // lastRow, as setColourAt row by row would give it; the current cell stays.
+    // lastRow, row by row; the current cell stays.
     void fillColour(int col, int firstRow, int lastRow, Colour colour);
-    // The same for the cells of a column whose rows are set in rowMask
-    // (rows 0 to 63; any beyond the grid are left out).
-    void fillColourRows(int col, std::uint64_t rowMask, Colour colour);
 
     void setTopRow(int row);
     int topRow() const { return topRow_; }
@@ -106,7 +75,6 @@ public:
 
 private:
     bool contains(int row, int col) const;
-    void setLongTextAt(std::size_t i, int row, std::string_view text);
     std::size_t index(int row, int col) const;
     void markRow(int row);
 
@@ -119,8 +87,7 @@ private:
     int col_ = 0;
     int topRow_ = 0;
     int selEndRow_ = 0;
-    std::vector<CellText> texts_;
-    std::unordered_map<std::size_t, std::string> longTexts_;
+    std::vector<std::string> texts_;
     std::vector<Colour> colours_;
     std::vector<int> widths_;
     std::vector<ColumnAlignment> alignments_;

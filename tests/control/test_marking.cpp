@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace ravelin {
 namespace {
@@ -105,18 +107,29 @@ TEST(MarkingTest, UnmarkDiscardsARecordedFirstAppearanceAndReMarkArmsAgain)
 
 TEST(MarkingTest, Command1ArmsMarkedRowsAgainAndEmptiesTheOthers)
 {
-    TestWindow w;
-    for (int n : {4, 8, 30})
-        w.controller.tabelle1Click(n, 0);
-    w.form.tabelle2.setTextAt(4, 0, "12");
-    w.form.tabelle2.setTextAt(30, 0, "57");
-    w.form.tabelle2.setTextAt(9, 0, "3"); // a stray entry on an unmarked row
-    w.controller.command1Click();
-    for (int n : {4, 8, 30}) {
-        EXPECT_TRUE(marked(w.form, n)) << n;
-        EXPECT_EQ(green(w.form, n), " ") << n;
+    const struct {
+        const char* what;
+        std::set<int> marks;
+        std::vector<std::pair<int, const char*>> entries; // green cells written before
+    } cases[] = {
+        {"marks inside the grid", {4, 8, 30}, {{4, "12"}, {30, "57"}, {9, "3"}}},
+        {"marks on both ends of the grid", {0, 36}, {{0, "12"}, {36, "57"}, {35, "3"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestWindow w;
+        for (int n : c.marks)
+            w.controller.tabelle1Click(n, 0);
+        // Recorded first appearances, and stray entries on unmarked rows.
+        for (const auto& [n, text] : c.entries)
+            w.form.tabelle2.setTextAt(n, 0, text);
+        w.controller.command1Click();
+        for (int n : c.marks) {
+            EXPECT_TRUE(marked(w.form, n)) << n;
+            EXPECT_EQ(green(w.form, n), " ") << n;
+        }
+        expectOnlyMarked(w.form, c.marks);
     }
-    expectOnlyMarked(w.form, {4, 8, 30});
 }
 
 TEST(MarkingTest, ReArmReadsTheMarkFromTheLabelCellOnly)

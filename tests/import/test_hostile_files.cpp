@@ -77,7 +77,10 @@ struct HostileFileTest : ::testing::Test {
         refreshFileList();
         const auto& listed = w.form.File1.files();
         const auto it = std::find(listed.begin(), listed.end(), "hostile.txt");
-        EXPECT_NE(it, listed.end());
+        if (it == listed.end()) {
+            ADD_FAILURE() << "hostile.txt is not listed";
+            return {};
+        }
         w.controller.file1Click(static_cast<int>(it - listed.begin()));
         const auto start = std::chrono::steady_clock::now();
         w.controller.okexternokClick();
@@ -107,7 +110,9 @@ struct HostileFileTest : ::testing::Test {
         ASSERT_EQ(w.form.Dir1.path(), "/perm");
     }
 
-    // Taken with N spins: N + 21 slots, and each slot as expected.
+    // Taken with N spins: N + 21 slots, and each slot as expected. A wrong
+    // slot count is fatal, so that a caller under ASSERT_NO_FATAL_FAILURE
+    // never reads past the slots.
     void expectTaken(std::size_t n)
     {
         const SessionState& s = w.form.state;
@@ -143,7 +148,7 @@ TEST_F(HostileFileTest, RefusesWhatIsNoPermanenceWhateverItsSize)
     }
     // The panel still works: a sound file after them is taken.
     importThroughPanel(header + "17\r\n4\r\n");
-    expectTaken(2);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(2));
     EXPECT_EQ(w.form.state.permanenz[1], 17);
 }
 
@@ -173,7 +178,7 @@ TEST_F(HostileFileTest, TheSpinsKeptDecideTheMemoryNotTheFileSize)
     // slots, and no room for the bytes that were read.
     importThroughPanel(testing::MemoryFileSystem::Generated{
         header + "5\r\n7\r\n-", 30 * megabytes + header.size() + 6, '-'});
-    expectTaken(2);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(2));
     EXPECT_EQ(w.form.state.permanenz[2], 7);
     EXPECT_LE(w.form.state.permanenz.capacity(), 300u);
 
@@ -183,7 +188,7 @@ TEST_F(HostileFileTest, TheSpinsKeptDecideTheMemoryNotTheFileSize)
     for (int i = 0; i < 1000000; ++i)
         many += "17\r\n";
     importThroughPanel(many);
-    expectTaken(1000000);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(1000000));
     EXPECT_LE(w.form.state.permanenz.capacity(), 1000000u + 21 + 300);
 }
 
@@ -201,13 +206,13 @@ TEST_F(HostileFileTest, AFileSystemThatThrowsChangesNothing)
     // The same press goes through once the files can be read again.
     w.files.throwing = false;
     w.controller.okexternokClick();
-    expectTaken(1);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(1));
 }
 
 TEST_F(HostileFileTest, AMillionCommasAreAMillionAndOneEmptySpins)
 {
     const auto took = importThroughPanel(header + std::string(1000000, ',') + "\r\n");
-    expectTaken(1000001);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(1000001));
     for (std::size_t i = 1; i <= 1000001; ++i)
         ASSERT_EQ(w.form.state.permanenz[i], 0) << "slot " << i;
     EXPECT_LT(took.count(), 20.0) << "the import must stay linear in the file";
@@ -217,13 +222,13 @@ TEST_F(HostileFileTest, OneEnormousDataLineIsOneSpin)
 {
     // Four megabytes of digits: beyond any double, so the spin reads as 0.
     importThroughPanel(header + std::string(4 * megabytes, '7'));
-    expectTaken(1);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(1));
     EXPECT_EQ(w.form.state.permanenz[1], 0);
 
     // Four megabytes of NUL bytes after a good header: one spin of value 0.
     w.form.okextern.setEnabled(true);
     importThroughPanel(header + "5\r\n" + std::string(4 * megabytes, '\0'));
-    expectTaken(2);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(2));
     EXPECT_EQ(w.form.state.permanenz[1], 5);
     EXPECT_EQ(w.form.state.permanenz[2], 0);
 }
@@ -234,7 +239,7 @@ TEST_F(HostileFileTest, LinesOfCarriageReturnsAloneAreLines)
     for (int i = 0; i < 1000000; ++i)
         content += i % 2 ? "5\r" : "36\r";
     importThroughPanel(content);
-    expectTaken(1000000);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(1000000));
     EXPECT_EQ(w.form.state.permanenz[1], 36);
     EXPECT_EQ(w.form.state.permanenz[1000000], 5);
 }
@@ -256,7 +261,7 @@ TEST_F(HostileFileTest, QuotesNestedAndRepeatedStayWithinTheFile)
         << "a header item is shown from its start only";
     // The quoted empty item, and the run of quotes behind it, whose first two
     // quotes make an empty item and whose rest is dropped: two spins of 0.
-    expectTaken(2);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(2));
 }
 
 TEST_F(HostileFileTest, ValuesOutOfAnyRangeAreStoredFinite)
@@ -267,7 +272,7 @@ TEST_F(HostileFileTest, ValuesOutOfAnyRangeAreStoredFinite)
                    : i % 3 == 1 ? "1E999\r\n"
                                 : "99999999999999999999999\r\n";
     importThroughPanel(content);
-    expectTaken(100000);
+    ASSERT_NO_FATAL_FAILURE(expectTaken(100000));
     for (std::size_t i = 1; i <= 100000; ++i)
         ASSERT_TRUE(std::isfinite(w.form.state.permanenz[i])) << "slot " << i;
 

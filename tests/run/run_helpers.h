@@ -5,7 +5,11 @@
 
 #include "support/scripted_platform.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace ravelin::testing {
 
@@ -26,6 +30,18 @@ inline int pressUntilEnd(TestWindow& w, int limit = 100000)
         ++presses;
     }
     return presses;
+}
+
+// The candidates of tabelle1's column col are blue; every other cell of it
+// has the window's background, which each triple start gives the column.
+inline void expectCandidates(const FormModel& form, int col, const std::vector<int>& blueRows)
+{
+    for (int row = 0; row <= 36; ++row) {
+        const bool blue = std::find(blueRows.begin(), blueRows.end(), row) != blueRows.end();
+        EXPECT_EQ(form.tabelle1.colourAt(row, col),
+                  blue ? colour::candidateBlue : colour::windowBackground)
+            << "row " << row << " col " << col;
+    }
 }
 
 // A count as the frequency grid shows it: empty for none.

@@ -12,6 +12,7 @@ namespace ravelin {
 namespace {
 
 using testing::endLine;
+using testing::expectCandidates;
 using testing::press;
 using testing::pressUntilEnd;
 using testing::TestWindow;
@@ -48,6 +49,11 @@ struct ContinuousCase {
     std::vector<std::vector<std::string>> log; // columns 1..3 of the rows, in order
     std::string nextRowFirstSpin;              // column 1 of the row after them
     int modeAfter;
+    std::vector<int> groupCandidates; // blue rows of tabelle1 column 3 at the end
+    std::vector<int> pairCandidates;  // and of column 2
+    // Then, if a count is given: "Einzelschritt", that count, and so many presses more.
+    const char* thenWanted = nullptr;
+    int thenPresses = 0;
 };
 
 class ContinuousModesTest : public ::testing::TestWithParam<ContinuousCase> {};
@@ -72,6 +78,11 @@ TEST_P(ContinuousModesTest, PositionsUsedByTheTriples)
         ++presses;
     }
     EXPECT_EQ(presses, c.presses) << c.what;
+    if (c.thenWanted) {
+        w.controller.option1Click(runmode::einzelschritt);
+        w.controller.textanzahlEdited(c.thenWanted);
+        press(w, c.thenPresses);
+    }
     const FormModel& f = w.form;
     for (std::size_t row = 0; row < c.log.size(); ++row)
         for (int col = 1; col <= 3; ++col)
@@ -80,6 +91,9 @@ TEST_P(ContinuousModesTest, PositionsUsedByTheTriples)
                 << c.what << " row " << row << " col " << col;
     EXPECT_EQ(f.tabelle3.textAt(static_cast<int>(c.log.size()), 1), c.nextRowFirstSpin) << c.what;
     EXPECT_EQ(f.Option1.selected(), c.modeAfter) << c.what;
+    SCOPED_TRACE(c.what);
+    expectCandidates(f, 3, c.groupCandidates);
+    expectCandidates(f, 2, c.pairCandidates);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,7 +108,27 @@ INSTANTIATE_TEST_SUITE_P(
                        7,
                        {{"1/1", "2/2", "3/1"}, {"6/1", "7/1", "8/2"}},
                        "9/2",
-                       runmode::durchlauf},
+                       runmode::durchlauf,
+                       {},
+                       {}},
+        // The ended triple start left its triple open: the single steps
+        // complete it from the continuation's group, then start two more.
+        ContinuousCase{"Durchlauf 10, then single steps up to the 13th press",
+                       runmode::durchlauf,
+                       "10",
+                       "",
+                       true,
+                       7,
+                       {{"1/1", "2/2", "3/1"},
+                        {"6/1", "7/1", "8/2"},
+                        {"9/2", "10/1", "11/2"},
+                        {"12/2", "13/1", "14/1"}},
+                       "15/3",
+                       runmode::einzelschritt,
+                       {13, 14, 15, 16, 17, 18},
+                       {},
+                       "20",
+                       6},
         // The sixth press ends right after its colour phase.
         ContinuousCase{"Durchlauf 8",
                        runmode::durchlauf,
@@ -104,7 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
                        6,
                        {{"1/1", "2/2", "3/1"}, {"6/1", "7/1", "8/2"}},
                        "",
-                       runmode::durchlauf},
+                       runmode::durchlauf,
+                       {1, 2, 3, 4, 5, 6},
+                       {1, 2}},
         ContinuousCase{"Halt bei Wurf 10",
                        runmode::haltBeiWurf,
                        "30",
@@ -113,7 +149,9 @@ INSTANTIATE_TEST_SUITE_P(
                        9,
                        {{"1/1", "2/2", "3/1"}, {"6/1", "7/1", "8/2"}, {"11/2", "12/3", "13/2"}},
                        "",
-                       runmode::einzelschritt},
+                       runmode::einzelschritt,
+                       {7, 8, 9, 10, 11, 12},
+                       {11, 12}},
         // The second triple ends exactly at the halt spin: it holds there.
         ContinuousCase{"Halt bei Wurf at a triple's last position",
                        runmode::haltBeiWurf,
@@ -123,7 +161,9 @@ INSTANTIATE_TEST_SUITE_P(
                        6,
                        {{"1/1", "2/2", "3/1"}, {"6/1", "7/1", "8/2"}},
                        "",
-                       runmode::einzelschritt},
+                       runmode::einzelschritt,
+                       {1, 2, 3, 4, 5, 6},
+                       {1, 2}},
         ContinuousCase{"Halt bei Wurf without a halt spin",
                        runmode::haltBeiWurf,
                        "30",
@@ -132,7 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
                        3,
                        {{"1/1", "2/2", "3/1"}},
                        "",
-                       runmode::einzelschritt}));
+                       runmode::einzelschritt,
+                       {1, 2, 3, 4, 5, 6},
+                       {3, 4}}));
 
 TEST(HaltBeiWurfTest, HaltIsSelectedThroughTheOptionHandling)
 {

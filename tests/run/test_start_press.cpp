@@ -14,19 +14,11 @@ namespace ravelin {
 namespace {
 
 using testing::endLine;
+using testing::expectCandidates;
 using testing::press;
 using testing::TestWindow;
 
 const std::string computerText = " Der Computer erzeugt die Zahlen...";
-
-void expectCandidates(const FormModel& form, int col, std::vector<int> blueRows)
-{
-    for (int row = 0; row <= 36; ++row) {
-        const bool blue = std::find(blueRows.begin(), blueRows.end(), row) != blueRows.end();
-        EXPECT_EQ(form.tabelle1.colourAt(row, col) == colour::candidateBlue, blue)
-            << "row " << row << " col " << col;
-    }
-}
 
 TEST(StartPressTest, OneTripleStepByStep)
 {

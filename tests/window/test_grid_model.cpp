@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ravelin {
 namespace {
@@ -133,34 +134,39 @@ TEST(GridModelTest, FillColourPaintsOneColumnAndMarksOnlyChangedRows)
     EXPECT_FALSE(g.takeChanges().any());
 }
 
-// The rows of a mask, as setColourAt row by row: gaps stay, rows beyond the
+// Painting rows of a column one cell at a time: gaps stay, rows beyond the
 // grid are left out, and only rows that changed are marked.
-TEST(GridModelTest, FillColourRowsPaintsTheRowsOfItsMask)
+TEST(GridModelTest, PaintingCellsMarksOnlyTheRowsThatChange)
 {
     struct Case {
         const char* what;
-        std::uint64_t mask;
+        std::vector<int> rows;
         int col;
         std::uint64_t blueAfter; // column 2 of a 37-row grid, 1..6 blue before
         int firstRow;            // -1: nothing marked
         int lastRow;
     };
     const Case cases[] = {
-        {"gaps stay", 0b1001'0000'0000, 2, 0x7E | 0b1001'0000'0000, 8, 11},
-        {"already blue is not marked", 0b0111'1110 | (std::uint64_t{1} << 20), 2,
-         0x7E | (std::uint64_t{1} << 20), 20, 20},
-        {"all blue already", 0x7E, 2, 0x7E, -1, -1},
-        {"already blue at the top end", 0x7E | 1, 2, 0x7F, 0, 0},
-        {"beyond the grid", (std::uint64_t{1} << 37) | (std::uint64_t{1} << 63) | 1, 2, 0x7F, 0, 0},
-        {"row 36 is in it", std::uint64_t{1} << 36, 2, 0x7E | (std::uint64_t{1} << 36), 36, 36},
-        {"no such column", 0xFF00, 4, 0x7E, -1, -1},
-        {"other column", 0xFF00, 3, 0x7E, 8, 15},
+        {"gaps stay", {8, 11}, 2, 0x7E | 0b1001'0000'0000, 8, 11},
+        {"already blue is not marked",
+         {1, 2, 3, 4, 5, 6, 20},
+         2,
+         0x7E | (std::uint64_t{1} << 20),
+         20,
+         20},
+        {"all blue already", {1, 2, 3, 4, 5, 6}, 2, 0x7E, -1, -1},
+        {"already blue at the top end", {0, 1, 2, 3, 4, 5, 6}, 2, 0x7F, 0, 0},
+        {"beyond the grid", {-1, 0, 37, 63}, 2, 0x7F, 0, 0},
+        {"row 36 is in it", {36}, 2, 0x7E | (std::uint64_t{1} << 36), 36, 36},
+        {"no such column", {8, 9}, 4, 0x7E, -1, -1},
+        {"other column", {8, 15}, 3, 0x7E, 8, 15},
     };
     for (const Case& c : cases) {
         GridModel g("g", 37, 4, 1);
-        g.fillColourRows(2, 0x7E, 0x0000FF);
+        g.fillColour(2, 1, 6, 0x0000FF);
         g.takeChanges();
-        g.fillColourRows(c.col, c.mask, 0x0000FF);
+        for (int row : c.rows)
+            g.setColourAt(row, c.col, 0x0000FF);
         for (int row = 0; row < 37; ++row)
             EXPECT_EQ(g.colourAt(row, 2) == 0x0000FFu, (c.blueAfter >> row & 1) != 0)
                 << c.what << ", row " << row;
@@ -170,8 +176,8 @@ TEST(GridModelTest, FillColourRowsPaintsTheRowsOfItsMask)
     }
 }
 
-// Short texts live in the cell, longer ones elsewhere: switching between the
-// two, at the boundary and across clear(), must never show a stale text.
+// Texts of every length, through the current cell and by address, rewritten
+// and cleared: never a stale text, and a change only where the text changed.
 TEST(GridModelTest, TextsOfAnyLengthReadBackAcrossRewritesAndClear)
 {
     const std::string fifteen(15, 'x');
@@ -180,16 +186,16 @@ TEST(GridModelTest, TextsOfAnyLengthReadBackAcrossRewritesAndClear)
     struct Step {
         const char* what;
         std::string text;
-        bool madeUpInPlace = false; // written as a cell's own text
+        bool throughCurrentCell = false;
     };
     const Step steps[] = {
         {"short", "2/1"},
         {"long after short", paragraph},
-        {"short after long, made up in place", "7", true},
-        {"inline boundary", fifteen},
+        {"short after long, through the current cell", "7", true},
+        {"fifteen characters", fifteen},
         {"shorter over it", "12/3"},
-        {"the same made up in place", "12/3", true},
-        {"another made up in place", "9/1", true},
+        {"the same through the current cell", "12/3", true},
+        {"another through the current cell", "9/1", true},
         {"one past it", sixteen},
         {"empty after long", ""},
         {"long again", sixteen},
@@ -200,13 +206,10 @@ TEST(GridModelTest, TextsOfAnyLengthReadBackAcrossRewritesAndClear)
     for (const Step& step : steps) {
         g.takeChanges();
         const std::string before(g.textAt(2, 1));
-        if (step.madeUpInPlace) {
-            GridModel::CellText cell;
-            std::copy(step.text.begin(), step.text.end(), cell.chars.begin());
-            cell.size = static_cast<std::uint8_t>(step.text.size());
+        if (step.throughCurrentCell) {
             g.setRow(2);
             g.setCol(1);
-            g.setShortText(cell);
+            g.setText(step.text);
         } else {
             g.setTextAt(2, 1, step.text);
         }
