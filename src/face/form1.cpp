@@ -12,11 +12,9 @@
 #include "face/message_box_confirmation.h"
 #include "face/option_group_view.h"
 #include "face/panel_view.h"
-#include "face/qt_colour.h"
 #include "face/shape_view.h"
 #include "face/text_box_view.h"
-#include "face/view_support.h"
-#include "face/window_icon.h"
+#include "face/window_frame.h"
 #include "platform/clock_spin_source.h"
 #include "platform/real_file_system.h"
 
@@ -56,12 +54,7 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
       focus_(windowFocusOrder(controller_->form()))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Praxis / EC / Ravelin dual    V12.01"));
-    setWindowIcon(ravelinIcon());
-    setFixedSize(638, 477);
-    setRoleColour(*this, QPalette::Window, toQColor(colour::lightGrey));
-    setAutoFillBackground(true);
-    setFont(fontOf(windowFace));
+    dressWindow(*this);
 
     buildPart(WindowPart::columns);
     focus_.link();

@@ -35,6 +35,12 @@ private slots:
     {
         QCOMPARE(window->size(), QSize(638, 477));
         QCOMPARE(window->minimumSize(), window->maximumSize());
+        // A window of fixed size offers no maximize; minimize and close stay.
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(flags & Qt::WindowTitleHint);
         QVERIFY(window->windowTitle().startsWith("Praxis / EC / Ravelin dual"));
         QVERIFY(window->windowTitle().endsWith("V12.01"));
         QVERIFY(!window->windowIcon().isNull());
