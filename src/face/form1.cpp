@@ -20,6 +20,7 @@
 
 #include <exception>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 using namespace ravelin;
@@ -51,7 +52,7 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
     : QWidget(parent), own_(std::move(own)),
       controller_(std::make_unique<FormController>(own_ ? own_->over(this)
                                                         : Platform{*spins, *confirmation, *files})),
-      focus_(windowFocusOrder(controller_->form()))
+      focus_(windowFocusOrder(controller_->form()), windowFocusLandings(controller_->form()))
 {
     setObjectName(QStringLiteral("Form1"));
     dressWindow(*this);
@@ -191,6 +192,13 @@ void Form1::stackCovers()
 
 bool Form1::focusNextPrevChild(bool next)
 {
+    // Disabled or hidden with the focus: it lands once the whole change shows.
+    if (FocusChain::isStranded(focusWidget())) {
+        stranded_ = focusWidget();
+        if (!refreshing_)
+            focus_.land(std::exchange(stranded_, nullptr));
+        return true;
+    }
     QWidget* to = focus_.next(focusWidget(), next);
     if (to)
         to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
@@ -236,5 +244,6 @@ void Form1::refresh()
                 showView(*view);
     for (GridView* grid : grids_)
         grid->apply();
+    focus_.land(std::exchange(stranded_, nullptr));
     refreshing_ = false;
 }

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -451,6 +452,62 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
         QVERIFY(QApplication::focusWidget()->isVisible());
+    }
+
+    // A keyboard user presses Space on and on. When the button with the focus
+    // is disabled or hidden, the focus lands where the next key does no
+    // harm: never on "Ende" or "Abbruch", whose questions Space answers Yes.
+    void theFocusNeverSlidesOntoEndeOrAbbruch()
+    {
+        // Two permanences in the starting folder, there before the window lists it.
+        files.files["/a.txt"] = "Spielbank\r\nB\r\nC\r\nD\r\n5\r\n";
+        files.files["/b.txt"] = "Spielbank\r\nB\r\nC\r\nD\r\n=\r\n";
+        QVERIFY(open());
+        const auto focus = [] { return QApplication::focusWidget(); };
+        const auto press = [&](const char* button) {
+            child<QWidget>(button)->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(focus(), Qt::Key_Space);
+        };
+        auto* log = child<QTableView>("tabelle3");
+        auto* start = child<QPushButton>("okstart");
+
+        QTest::keyClicks(focus(), "3");
+        tabWalk(2);
+        QCOMPARE(focus(), start);
+        for (int press = 0; press < 10 && start->isEnabled(); ++press)
+            QTest::keyClick(focus(), Qt::Key_Space);
+        QVERIFY(!start->isEnabled());
+        QCOMPARE(focus(), log);
+        for (int more = 0; more < 3; ++more)
+            QTest::keyClick(focus(), Qt::Key_Space);
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->controller().quitRequested());
+        QCOMPARE(focus(), log);
+        QVERIFY(!log->model()->index(0, 0).data().toString().isEmpty());
+
+        press("okabbrechen"); // the restart's question is answered Yes
+        QCOMPARE(window->model().state.wurfnummer, 0.0);
+        QCOMPARE(focus(), child<QWidget>("textanzahl"));
+
+        press("okextern");
+        press("okexternabbruch");
+        QVERIFY(!child<QWidget>("Frame1")->isVisible());
+        QCOMPARE(focus(), child<QWidget>("okextern"));
+
+        // Imported, the permanence's spins enable Start: the focus goes there.
+        const auto import = [&](int file) {
+            press("okextern");
+            child<QListWidget>("File1")->setCurrentRow(file);
+            press("okexternok");
+            QVERIFY(!child<QWidget>("Frame1")->isVisible());
+        };
+        import(0);
+        QCOMPARE(focus(), start);
+        // A permanence without spins leaves Start disabled: back to the count.
+        press("okabbrechen");
+        import(1);
+        QVERIFY(!start->isEnabled());
+        QCOMPARE(focus(), child<QWidget>("textanzahl"));
     }
 
     // After the user scrolled the log by hand, the restart and the next
