@@ -72,12 +72,18 @@ struct LabelRow {
     const char* role = nullptr;
 };
 
+enum class ButtonLook {
+    styled,    // as the desktop's style draws a button
+    ownColour, // flat, in the colour the run gives it
+};
+
 struct ButtonRow {
     Button& button;
     Twips at;
     Face face;
     Click click;
     const char* role = nullptr;
+    ButtonLook look = ButtonLook::styled;
 };
 
 struct TextBoxRow {

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <tuple>
@@ -380,6 +381,68 @@ private slots:
         const QByteArray out = qgetenv("RAVELIN_TEST_OUTPUT");
         if (!out.isEmpty())
             QVERIFY(window->grab().save(QString::fromLocal8Bit(out) + "/window-run.png"));
+    }
+
+    // A person reads the run's state from the colour of Start: its face shows
+    // the colour it is given, flat, in every state it can be in, with the
+    // caption clearly darker than the face and a mark while it has the focus.
+    void theStartButtonShowsItsColourFlat()
+    {
+        auto* start = child<QPushButton>("okstart");
+        const auto luminance = [](QColor c) {
+            const auto linear = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        // What is wrong with the face: a point clear of the caption in another
+        // colour, or a caption too little darker than the face to be read.
+        const auto faultIn = [&](QColor face) {
+            const QImage image = start->grab().toImage();
+            const qreal ratio = image.devicePixelRatio();
+            const int w = start->width();
+            const int h = start->height();
+            QStringList faces;
+            for (const QPoint p : {QPoint(6, 6), QPoint(w / 2, 6), QPoint(w - 7, 6), QPoint(6, h / 2),
+                                   QPoint(w - 7, h / 2), QPoint(6, h - 7), QPoint(w - 7, h - 7)})
+                faces << image.pixelColor(p * ratio).name();
+            if (faces != QStringList(faces.size(), face.name()))
+                return faces.join(' ');
+            double darkest = 1;
+            for (int y = h / 4; y < h * 3 / 4; ++y)
+                for (int x = w / 4; x < w * 3 / 4; ++x)
+                    darkest = std::min(darkest, luminance(image.pixelColor(QPoint(x, y) * ratio)));
+            const double contrast = (luminance(face) + 0.05) / (darkest + 0.05);
+            return contrast < 4.5 ? QString("caption contrast %1").arg(contrast) : QString();
+        };
+        const QColor lightGreen(192, 255, 192), red(255, 0, 0), green(0, 192, 0);
+        const auto check = [&](const char* state, QColor face) {
+            const QString fault = faultIn(face);
+            return fault.isEmpty() ? QString() : QString("%1: %2; ").arg(state, fault);
+        };
+        QString faults = check("disabled at start", lightGreen);
+        spins.add({4, 5, 6});
+        QTest::keyClicks(child<QLineEdit>("textanzahl"), "3");
+        faults += check("enabled", lightGreen);
+        const QImage unfocused = start->grab().toImage();
+        start->setFocus(Qt::TabFocusReason);
+        faults += check("focused", lightGreen);
+        QVERIFY(start->grab().toImage() != unfocused);
+        QTest::mouseMove(start);
+        faults += check("hovered", lightGreen);
+        start->click();
+        faults += check("in a triple", red);
+        start->setDown(true);
+        faults += check("pressed", red);
+        start->setDown(false);
+        start->click();
+        start->click();
+        faults += check("triple complete", green);
+        start->click();
+        QVERIFY(!start->isEnabled());
+        faults += check("disabled at the end", green);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 
     // Where Tab and Shift+Tab lead from the focused control, in turn.
