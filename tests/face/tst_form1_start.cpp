@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QtTest>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <tuple>
 
@@ -443,6 +445,54 @@ private slots:
         QVERIFY(!start->isEnabled());
         faults += check("disabled at the end", green);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+
+    // Return and the keypad's Enter press the button that has the focus, in
+    // the window and in the panel; from elsewhere they press none.
+    void returnAndEnterPressTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<bool>("keypad");
+        QTest::newRow("Start, Return") << "okstart" << false;
+        QTest::newRow("Start, Enter") << "okstart" << true;
+        QTest::newRow("Info") << "okinfo" << false;
+        QTest::newRow("R") << "okresetl" << true;
+        QTest::newRow("green R") << "Command1" << false;
+        QTest::newRow("Import") << "okextern" << true;
+        QTest::newRow("Ende") << "okende" << false;
+        QTest::newRow("panel OK") << "okexternok" << true;
+        QTest::newRow("panel Abbr.") << "okexternabbruch" << false;
+        QTest::newRow("count box") << "textanzahl" << false;
+        QTest::newRow("grid") << "tabelle2" << true;
+    }
+    void returnAndEnterPressTheFocusedButton()
+    {
+        QFETCH(QString, focused);
+        QFETCH(bool, keypad);
+        files.files["/a.txt"] = "Spielbank\r\nB\r\nC\r\nD\r\n5\r\n";
+        QVERIFY(open());
+        QTest::keyClicks(child<QLineEdit>("textanzahl"), "3");
+        if (focused.startsWith("okextern") && focused != "okextern") {
+            child<QPushButton>("okextern")->click();
+            child<QListWidget>("File1")->setCurrentRow(0);
+        }
+        auto* target = window->findChild<QWidget*>(focused);
+        QVERIFY(target->isEnabled() && target->isVisible());
+        target->setFocus(Qt::TabFocusReason);
+        std::vector<std::unique_ptr<QSignalSpy>> clicks;
+        QStringList names;
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            clicks.push_back(std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked));
+            names << button->objectName();
+        }
+        QTest::keyClick(target, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                        keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QStringList pressed;
+        for (std::size_t i = 0; i < clicks.size(); ++i)
+            for (int n = 0; n < clicks[i]->count(); ++n)
+                pressed << names[static_cast<qsizetype>(i)];
+        const bool isButton = qobject_cast<QPushButton*>(target) != nullptr;
+        QCOMPARE(pressed, isButton ? QStringList{focused} : QStringList{});
     }
 
     // Where Tab and Shift+Tab lead from the focused control, in turn.
