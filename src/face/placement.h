@@ -108,8 +108,10 @@ struct GridRow {
     // The grid's cells, where they are not in the standard colour.
     Colour paper = colour::standard;
     bool scrolls = false;
-    // What a click on a cell calls, for the one grid that takes clicks.
+    // What a click on a cell calls, for the one grid that takes clicks;
+    // Space and Return on the current cell call it too, as a reader is told.
     CellClick click = nullptr;
+    const char* keysDo = nullptr;
 };
 
 struct ViewerRow {
