@@ -20,6 +20,9 @@ InfoView::InfoView(const ViewerRow& row, QWidget& parent)
     w.setFont(fontOf(plainFace));
     w.setOpenLinks(false);
     setRoleColour(w, QPalette::Base, toQColor(colour::lightOrange));
+    // Its frame covers what lies under it whole, also where the frame's line
+    // is thinner than a pixel of the window: the guidance box's edge lies there.
+    w.setAutoFillBackground(true);
     nameByRole(w, row.role);
 }
 

@@ -35,6 +35,7 @@ LabelView::LabelView(const LabelRow& row, QWidget& parent)
             geometry.setHeight(needHeight);
     }
     w.setGeometry(geometry);
+    w.setWordWrap(row.kind == LabelKind::text);
     if (row.kind != LabelKind::display)
         nameByRole(w, row.role);
 }

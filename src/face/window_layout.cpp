@@ -56,12 +56,9 @@ std::vector<Placement> columns(FormModel& f)
                   "Gr\u00fcnes Feld leeren"},
 
         // Middle column.
-        // The guidance box reaches 75 twips (five pixels) further either side than
-        // designed (3420, 3360 wide): the panel's text needs that much more room in
-        // the face that stands in.
         LabelRow{f.text,
                  LabelKind::text,
-                 {3345, 240, 3510, 885},
+                 {3420, 240, 3360, 885},
                  plainFace,
                  colour::darkGreyText,
                  leftTop,
@@ -117,7 +114,9 @@ std::vector<Placement> columns(FormModel& f)
 // Over the middle column.
 std::vector<Placement> infoViewer(FormModel& f)
 {
-    return {ViewerRow{f.infotext, {3360, 240, 3405, 6015}, "Infotext"}};
+    // One pixel wider than designed (3405): the guidance box under it
+    // reaches that much further, and no edge of it may show beside the viewer.
+    return {ViewerRow{f.infotext, {3360, 240, 3420, 6015}, "Infotext"}};
 }
 
 // Over the right column.

@@ -221,8 +221,16 @@ private slots:
             if (label->frameWidth() > 0 && !(label->alignment() & Qt::AlignHCenter))
                 room -= label->indent() >= 0 ? label->indent()
                                              : metrics.horizontalAdvance(QLatin1Char('x')) / 2;
+            // A label that wraps fits when its wrapped lines do, in width and height.
+            const QRect wrapped = metrics.boundingRect(QRect(0, 0, room, 10000),
+                                                       Qt::TextWordWrap, label->text());
+            if (label->wordWrap() && (wrapped.width() > room ||
+                                      wrapped.height() > label->contentsRect().height()))
+                clipped << QString("%1: wrapped %2x%3").arg(label->objectName())
+                                                      .arg(wrapped.width())
+                                                      .arg(wrapped.height());
             for (const QString& line : lines)
-                if (metrics.horizontalAdvance(line) > room)
+                if (!label->wordWrap() && metrics.horizontalAdvance(line) > room)
                     clipped << QString("%1: \"%2\" %3 > %4")
                                    .arg(label->objectName(), line)
                                    .arg(metrics.horizontalAdvance(line))
@@ -233,7 +241,7 @@ private slots:
                                      label->objectName() != "Label15";
             const int needed = numbersOnly ? metrics.tightBoundingRect("0123456789").height()
                                            : metrics.height() * static_cast<int>(lines.size());
-            if (needed > label->contentsRect().height() + 1)
+            if (!label->wordWrap() && needed > label->contentsRect().height() + 1)
                 clipped << label->objectName() + ": height";
         }
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
