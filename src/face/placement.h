@@ -55,9 +55,10 @@ struct ShapeRow {
 };
 
 enum class LabelKind {
-    heading, // blue text that grows to its caption
-    text,    // a text of its own face and colour, wrapped at blanks to fit its box
-    display, // a boxed value the run writes; a reader hears it after the role
+    heading,  // blue text that grows to its caption
+    text,     // a text of its own face and colour, wrapped at blanks to fit its box
+    display,  // a boxed value the run writes; a reader hears it after the role
+    fileName, // a name, shortened in its middle to fit; whole in its tool tip
 };
 
 struct LabelRow {

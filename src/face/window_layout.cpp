@@ -80,7 +80,7 @@ std::vector<Placement> columns(FormModel& f)
                    &C::textanzahlEdited,
                    "Anzahl W\u00fcrfe"},
         LabelRow{f.Label15,
-                 LabelKind::text,
+                 LabelKind::fileName,
                  {7200, 990, 1575, 270},
                  plainFace,
                  colour::midGreyText,
