@@ -149,6 +149,27 @@ private slots:
         guidance->show();
     }
 
+    // With the focus the viewer's edge shows the frame a focused input box
+    // shows; without it, its plain edge.
+    void theViewerShowsThatItHasTheFocus()
+    {
+        QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+        const auto edge = [](QWidget* w) {
+            const QImage image = w->grab().toImage();
+            const qreal ratio = image.devicePixelRatio();
+            return QStringList{image.pixelColor(QPoint(0, w->height() / 2) * ratio).name(),
+                               image.pixelColor(QPoint(w->width() / 2, 0) * ratio).name()};
+        };
+        const QStringList plain = edge(viewer());
+        viewer()->setFocus(Qt::TabFocusReason);
+        const QStringList focused = edge(viewer());
+        QVERIFY2(focused != plain, qPrintable(focused.join(' ')));
+        auto* count = window->findChild<QLineEdit*>("textanzahl");
+        count->setFocus(Qt::TabFocusReason);
+        QCOMPARE(focused, edge(count));
+        QCOMPARE(edge(viewer()), plain);
+    }
+
     void theQuestionIsExact()
     {
         const SeenBox seen =
