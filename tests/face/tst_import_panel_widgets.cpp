@@ -218,6 +218,29 @@ private slots:
         QCOMPARE(label->toolTip(), QString("hamburg.txt"));
     }
 
+    // The panel's inside is the window's light grey, wherever nothing stands on it.
+    void thePanelIsPaintedInTheWindowsColour()
+    {
+        child<QPushButton>("okextern")->click();
+        auto* panel = child<QGroupBox>("Frame1");
+        const QImage image = panel->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        QStringList other;
+        // Beside the pattern's caption, and between the file list and the buttons.
+        const QRect caption = child<QLabel>("Label10")->geometry();
+        const QRect files = child<QListWidget>("File1")->geometry();
+        const QRect ok = child<QPushButton>("okexternok")->geometry();
+        for (const QPoint p :
+             {QPoint(files.left() + 4, caption.center().y()), QPoint(caption.right() + 6, caption.center().y()),
+              QPoint(files.center().x(), (files.bottom() + ok.top()) / 2),
+              QPoint(files.right() - 4, ok.center().y() - ok.height())}) {
+            const QColor seen = image.pixelColor(p * ratio);
+            if (seen != QColor(224, 224, 224))
+                other << QString("%1,%2 %3").arg(p.x()).arg(p.y()).arg(seen.name());
+        }
+        QVERIFY2(other.isEmpty(), qPrintable(other.join("; ")));
+    }
+
     void openingAFolderListsItsFiles()
     {
         child<QPushButton>("okextern")->click();
