@@ -13,9 +13,9 @@
 namespace ravelin {
 
 ButtonView::ButtonView(const ButtonRow& row, QWidget& parent, EventRoute& route)
-    : button_(row.button), widget_(row.look == ButtonLook::ownColour
-                                       ? std::make_unique<FlatColourButton>(&parent)
-                                       : std::make_unique<QPushButton>(&parent))
+    : button_(row.button),
+      widget_(row.look == ButtonLook::ownColour ? std::make_unique<FlatColourButton>(&parent)
+                                                : std::make_unique<QPushButton>(&parent))
 {
     // Checked here, not by the compiler: an instrumented build cannot compare
     // handlers while compiling. The window tests build every button, the

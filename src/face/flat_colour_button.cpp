@@ -26,8 +26,8 @@ void FlatColourButton::paintEvent(QPaintEvent* /*event*/)
         painter.drawRect(face.adjusted(1, 1, -2, -2));
     painter.setPen(ink);
     painter.setFont(font());
-    painter.drawText(isDown() ? face.translated(1, 1) : face, Qt::AlignCenter | Qt::TextShowMnemonic,
-                     text());
+    painter.drawText(isDown() ? face.translated(1, 1) : face,
+                     Qt::AlignCenter | Qt::TextShowMnemonic, text());
     if (hasFocus()) {
         painter.setPen(QPen(ink, 1, Qt::DotLine));
         painter.drawRect(face.adjusted(focusInset, focusInset, -focusInset - 1, -focusInset - 1));

@@ -38,7 +38,7 @@ std::vector<FocusLanding> windowFocusLandings(const FormModel& f)
     };
 }
 
-FocusChain::FocusChain(std::vector<FocusStop> order, std::vector<FocusLanding> landings)
+FocusChain::FocusChain(const std::vector<FocusStop>& order, std::vector<FocusLanding> landings)
     : landings_(std::move(landings))
 {
     for (const FocusStop& stop : order)

@@ -47,7 +47,8 @@ std::vector<FocusLanding> windowFocusLandings(const FormModel& form);
 // it covers it whole; an option group is one stop, its chosen option.
 class FocusChain {
 public:
-    explicit FocusChain(std::vector<FocusStop> order, std::vector<FocusLanding> landings = {});
+    explicit FocusChain(const std::vector<FocusStop>& order,
+                        std::vector<FocusLanding> landings = {});
 
     // The widget that stands for a stop, once it is made.
     void place(const FocusStop& stop, QWidget& widget);

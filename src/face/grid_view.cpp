@@ -107,21 +107,23 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton)
         return false;
-    const auto [row, col] = cellNearest(mouse->position().toPoint());
-    route_.route([click = click_, row, col](FormController& c) { (c.*click)(row, col); });
+    const std::pair<int, int> cell = cellNearest(mouse->position().toPoint());
+    route_.route(
+        [click = click_, cell](FormController& c) { (c.*click)(cell.first, cell.second); });
     return false;
 }
 
 bool GridView::keyClicks(const QKeyEvent& key)
 {
-    const bool clicks = key.key() == Qt::Key_Space || key.key() == Qt::Key_Return ||
-                        key.key() == Qt::Key_Enter;
+    const bool clicks =
+        key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     const QModelIndex at = view_->currentIndex();
     if (!clicks || key.isAutoRepeat() || (key.modifiers() & ~Qt::KeypadModifier) != 0 ||
         !at.isValid())
         return false;
-    route_.route(
-        [click = click_, row = at.row(), col = at.column()](FormController& c) { (c.*click)(row, col); });
+    route_.route([click = click_, row = at.row(), col = at.column()](FormController& c) {
+        (c.*click)(row, col);
+    });
     return true;
 }
 

@@ -51,8 +51,8 @@ std::array<QRect, OptionGroup::count> clickPlaces(const OptionGroupRow& row)
             return pixelsOf(row.at.at(static_cast<std::size_t>(onScreen[onScreenAt])));
         };
         const QRect designed = placeAt(k);
-        const int top = k == 0 ? designed.top()
-                               : (placeAt(k - 1).center().y() + designed.center().y()) / 2 + 1;
+        const int top =
+            k == 0 ? designed.top() : (placeAt(k - 1).center().y() + designed.center().y()) / 2 + 1;
         const int bottom = k == OptionGroup::count - 1
                                ? designed.bottom()
                                : (designed.center().y() + placeAt(k + 1).center().y()) / 2;

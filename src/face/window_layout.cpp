@@ -15,13 +15,13 @@ LabelRow display(Label& label, Twips at, Face face, const char* role)
     return {label, LabelKind::display, at, face, colour::blackText, Qt::AlignCenter, true, role};
 }
 
-std::vector<Placement> columns(FormModel& f)
+// The frame round the right column, then the left column.
+std::vector<Placement> leftColumn(FormModel& f)
 {
     using C = FormController;
     return {
         ShapeRow{{6960, 240, 2055, 6615}, "Rahmen der Eingaben und Schaltfl\u00e4chen"},
 
-        // Left column.
         heading(f.Label6, {420, 105, 420, 195}),
         heading(f.Label7, {945, 105, 600, 240}),
         heading(f.Label8, {1680, 90, 555, 195}),
@@ -54,8 +54,13 @@ std::vector<Placement> columns(FormModel& f)
                   plainFace,
                   &C::command1Click,
                   "Gr\u00fcnes Feld leeren"},
+    };
+}
 
-        // Middle column.
+std::vector<Placement> middleColumn(FormModel& f)
+{
+    using C = FormController;
+    return {
         LabelRow{f.text,
                  LabelKind::text,
                  {3420, 240, 3360, 885},
@@ -71,8 +76,13 @@ std::vector<Placement> columns(FormModel& f)
         display(f.Lreal, {5400, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe akut"),
         GridRow{f.tabelle3, {3720, 2010, 2625, 4170}, "Wurfprotokoll", colour::standard, true},
         ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick, "Info/Ende Info"},
+    };
+}
 
-        // Right column.
+std::vector<Placement> rightColumn(FormModel& f)
+{
+    using C = FormController;
+    return {
         heading(f.Label1, {7200, 300, 1575, 255}, centredTop),
         TextBoxRow{f.textanzahl,
                    {7200, 540, 1575, 420},
@@ -109,6 +119,16 @@ std::vector<Placement> columns(FormModel& f)
         ButtonRow{f.okextern, {7140, 5760, 1695, 435}, windowFace, &C::okexternClick},
         ButtonRow{f.okende, {7140, 6300, 1680, 450}, windowFace, &C::okendeClick},
     };
+}
+
+std::vector<Placement> columns(FormModel& f)
+{
+    std::vector<Placement> rows = leftColumn(f);
+    // Rows hold references, so they are copied in one by one, never assigned.
+    for (const auto& column : {middleColumn(f), rightColumn(f)})
+        for (const Placement& row : column)
+            rows.push_back(row);
+    return rows;
 }
 
 // Over the middle column.

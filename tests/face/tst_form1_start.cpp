@@ -222,13 +222,14 @@ private slots:
                 room -= label->indent() >= 0 ? label->indent()
                                              : metrics.horizontalAdvance(QLatin1Char('x')) / 2;
             // A label that wraps fits when its wrapped lines do, in width and height.
-            const QRect wrapped = metrics.boundingRect(QRect(0, 0, room, 10000),
-                                                       Qt::TextWordWrap, label->text());
-            if (label->wordWrap() && (wrapped.width() > room ||
-                                      wrapped.height() > label->contentsRect().height()))
-                clipped << QString("%1: wrapped %2x%3").arg(label->objectName())
-                                                      .arg(wrapped.width())
-                                                      .arg(wrapped.height());
+            const QRect wrapped =
+                metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, label->text());
+            if (label->wordWrap() &&
+                (wrapped.width() > room || wrapped.height() > label->contentsRect().height()))
+                clipped << QString("%1: wrapped %2x%3")
+                               .arg(label->objectName())
+                               .arg(wrapped.width())
+                               .arg(wrapped.height());
             for (const QString& line : lines)
                 if (!label->wordWrap() && metrics.horizontalAdvance(line) > room)
                     clipped << QString("%1: \"%2\" %3 > %4")
@@ -414,8 +415,9 @@ private slots:
             const int w = start->width();
             const int h = start->height();
             QStringList faces;
-            for (const QPoint p : {QPoint(6, 6), QPoint(w / 2, 6), QPoint(w - 7, 6), QPoint(6, h / 2),
-                                   QPoint(w - 7, h / 2), QPoint(6, h - 7), QPoint(w - 7, h - 7)})
+            for (const QPoint p :
+                 {QPoint(6, 6), QPoint(w / 2, 6), QPoint(w - 7, 6), QPoint(6, h / 2),
+                  QPoint(w - 7, h / 2), QPoint(6, h - 7), QPoint(w - 7, h - 7)})
                 faces << image.pixelColor(p * ratio).name();
             if (faces != QStringList(faces.size(), face.name()))
                 return faces.join(' ');

@@ -207,7 +207,8 @@ private slots:
         QVERIFY2(shown.startsWith("perm") && shown.endsWith("ber.txt") &&
                      shown.contains(QChar(0x2026)),
                  qPrintable(shown));
-        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(shown) <= label->contentsRect().width());
+        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(shown) <=
+                label->contentsRect().width());
         QCOMPARE(label->toolTip(), name);
         QCOMPARE(label->accessibleDescription(), name);
 
@@ -230,10 +231,10 @@ private slots:
         const QRect caption = child<QLabel>("Label10")->geometry();
         const QRect files = child<QListWidget>("File1")->geometry();
         const QRect ok = child<QPushButton>("okexternok")->geometry();
-        for (const QPoint p :
-             {QPoint(files.left() + 4, caption.center().y()), QPoint(caption.right() + 6, caption.center().y()),
-              QPoint(files.center().x(), (files.bottom() + ok.top()) / 2),
-              QPoint(files.right() - 4, ok.center().y() - ok.height())}) {
+        for (const QPoint p : {QPoint(files.left() + 4, caption.center().y()),
+                               QPoint(caption.right() + 6, caption.center().y()),
+                               QPoint(files.center().x(), (files.bottom() + ok.top()) / 2),
+                               QPoint(files.right() - 4, ok.center().y() - ok.height())}) {
             const QColor seen = image.pixelColor(p * ratio);
             if (seen != QColor(224, 224, 224))
                 other << QString("%1,%2 %3").arg(p.x()).arg(p.y()).arg(seen.name());
