@@ -149,9 +149,9 @@ keys shift+Tab shift+Tab shift+Tab shift+Tab Down space
 sleep 0.5
 timeout 20 import -window root "$runshot"
 # Places of the window, in pixels: the spin log's first ten rows (3720,2010
-# twips, clear of its scroll bar) hold the run's dark digits; the number column of
-# the frequency grid (405,315 twips) shows one light green row, ten or so
-# pixels of a column line through it.
+# twips, clear of its scroll bar) hold the run's dark digits; the number
+# column of the frequency grid (405,315 twips) shows one light green row,
+# ten or so pixels of a column line through it.
 ink=$(timeout 20 convert "$runshot" -crop 150x110+250+136 +repage -colorspace Gray \
   -threshold 50% -format '%[fx:mean]' info:)
 echo "spin log after the run: white share $ink"
