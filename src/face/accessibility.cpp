@@ -47,9 +47,10 @@ void describe(QWidget& widget)
         if (!name.isEmpty())
             setName(widget, name);
     }
-    // Tool tips carry stray blanks around and inside them; a reader need not say them.
+    // Tool tips carry stray blanks around and inside them; a reader need not
+    // say them. A view that describes its widget itself keeps its description.
     const QString description = widget.toolTip().simplified();
-    if (!description.isEmpty())
+    if (!description.isEmpty() && widget.accessibleDescription().isEmpty())
         widget.setAccessibleDescription(description);
 }
 

@@ -2,15 +2,20 @@
 #include "face/button_view.h"
 
 #include "face/accessibility.h"
+#include "face/flat_colour_button.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
+
+#include <QKeyEvent>
 
 #include <stdexcept>
 
 namespace ravelin {
 
 ButtonView::ButtonView(const ButtonRow& row, QWidget& parent, EventRoute& route)
-    : button_(row.button), widget_(std::make_unique<QPushButton>(&parent))
+    : button_(row.button),
+      widget_(row.look == ButtonLook::ownColour ? std::make_unique<FlatColourButton>(&parent)
+                                                : std::make_unique<QPushButton>(&parent))
 {
     // Checked here, not by the compiler: an instrumented build cannot compare
     // handlers while compiling. The window tests build every button, the
@@ -28,7 +33,10 @@ ButtonView::ButtonView(const ButtonRow& row, QWidget& parent, EventRoute& route)
     QObject::connect(&w, &QPushButton::clicked, &w, [&route, click = row.click] {
         route.route([click](FormController& c) { (c.*click)(); });
     });
+    w.installEventFilter(this);
 }
+
+ButtonView::~ButtonView() { widget_->removeEventFilter(this); }
 
 void ButtonView::apply()
 {
@@ -38,6 +46,18 @@ void ButtonView::apply()
     w.setVisible(button_.visible());
     if (hasOwnColour(button_.backColour()))
         setRoleColour(w, QPalette::Button, toQColor(button_.backColour()));
+}
+
+bool ButtonView::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || key->isAutoRepeat() || (key->modifiers() & ~Qt::KeypadModifier) != 0)
+        return false;
+    widget_->click();
+    return true;
 }
 
 } // namespace ravelin

@@ -5,20 +5,27 @@
 #include "face/placement.h"
 #include "face/view.h"
 
+#include <QObject>
 #include <QPushButton>
 
 #include <memory>
 
 namespace ravelin {
 
-// A push button: its caption and colour, and its click.
-class ButtonView : public ControlView {
+// A push button: its caption and colour, and its click. Return and the
+// keypad's Enter press it while it has the focus, as Space does; no button
+// is a default, so neither key presses one from elsewhere.
+class ButtonView : public QObject, public ControlView {
 public:
     ButtonView(const ButtonRow& row, QWidget& parent, EventRoute& route);
+    ~ButtonView() override;
 
     const Control& control() const override { return button_; }
     QWidget& widget() override { return *widget_; }
     void apply() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     const Button& button_;

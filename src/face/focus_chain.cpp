@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace ravelin {
 
@@ -21,7 +22,24 @@ std::vector<FocusStop> windowFocusOrder(const FormModel& f)
             f.okresetl,   f.Command1,        {modes, 3},    f.tabelle3};
 }
 
-FocusChain::FocusChain(const std::vector<FocusStop>& order)
+std::vector<FocusLanding> windowFocusLandings(const FormModel& f)
+{
+    // Imported, Start if the file's spins enabled it; the panel's other stops
+    // go the same way, when a press from outside the keyboard closed it.
+    const std::vector<FocusStop> imported{f.okstart, f.textanzahl};
+    return {
+        {f.okstart, {f.tabelle3}},         // the run's end: the log, read by the arrows
+        {f.okabbrechen, {f.textanzahl}},   // the restart: the count, as at start-up
+        {f.okexternabbruch, {f.okextern}}, // the panel cancelled: Import again
+        {f.okexternok, imported},
+        {f.Drive1, imported},
+        {f.Dir1, imported},
+        {f.File1, imported},
+    };
+}
+
+FocusChain::FocusChain(const std::vector<FocusStop>& order, std::vector<FocusLanding> landings)
+    : landings_(std::move(landings))
 {
     for (const FocusStop& stop : order)
         stops_.push_back({stop, nullptr});
@@ -98,6 +116,45 @@ void FocusChain::leaveCovered(QWidget* focused) const
         return;
     if (QWidget* to = next(focused, true))
         to->setFocus(Qt::TabFocusReason);
+}
+
+bool FocusChain::isStranded(const QWidget* focused)
+{
+    return focused && (!focused->isEnabled() || !focused->isVisible());
+}
+
+void FocusChain::land(QWidget* stranded) const
+{
+    if (!isStranded(stranded) || stranded != stranded->window()->focusWidget())
+        return;
+    QWidget* to = nullptr;
+    if (const Placed* from = stopOf(stranded))
+        for (const FocusLanding& landing : landings_)
+            if (landing.from == from->stop)
+                for (const FocusStop& stop : landing.to)
+                    if (QWidget* w = widgetOf(stop); !to && w && takesTabFocus(*w))
+                        to = w;
+    if (!to)
+        to = next(stranded, true);
+    if (to)
+        to->setFocus(Qt::OtherFocusReason);
+}
+
+const FocusChain::Placed* FocusChain::stopOf(const QWidget* widget) const
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        for (const Placed& placed : stops_)
+            if (placed.widget == w)
+                return &placed;
+    return nullptr;
+}
+
+QWidget* FocusChain::widgetOf(const FocusStop& stop) const
+{
+    for (const Placed& placed : stops_)
+        if (placed.stop == stop)
+            return placed.widget;
+    return nullptr;
 }
 
 } // namespace ravelin

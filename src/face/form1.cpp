@@ -12,16 +12,15 @@
 #include "face/message_box_confirmation.h"
 #include "face/option_group_view.h"
 #include "face/panel_view.h"
-#include "face/qt_colour.h"
 #include "face/shape_view.h"
 #include "face/text_box_view.h"
-#include "face/view_support.h"
-#include "face/window_icon.h"
+#include "face/window_frame.h"
 #include "platform/clock_spin_source.h"
 #include "platform/real_file_system.h"
 
 #include <exception>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 using namespace ravelin;
@@ -53,15 +52,10 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
     : QWidget(parent), own_(std::move(own)),
       controller_(std::make_unique<FormController>(own_ ? own_->over(this)
                                                         : Platform{*spins, *confirmation, *files})),
-      focus_(windowFocusOrder(controller_->form()))
+      focus_(windowFocusOrder(controller_->form()), windowFocusLandings(controller_->form()))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Praxis / EC / Ravelin dual    V12.01"));
-    setWindowIcon(ravelinIcon());
-    setFixedSize(638, 477);
-    setRoleColour(*this, QPalette::Window, toQColor(colour::lightGrey));
-    setAutoFillBackground(true);
-    setFont(fontOf(windowFace));
+    dressWindow(*this);
 
     buildPart(WindowPart::columns);
     focus_.link();
@@ -198,6 +192,13 @@ void Form1::stackCovers()
 
 bool Form1::focusNextPrevChild(bool next)
 {
+    // Disabled or hidden with the focus: it lands once the whole change shows.
+    if (FocusChain::isStranded(focusWidget())) {
+        stranded_ = focusWidget();
+        if (!refreshing_)
+            focus_.land(std::exchange(stranded_, nullptr));
+        return true;
+    }
     QWidget* to = focus_.next(focusWidget(), next);
     if (to)
         to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
@@ -243,5 +244,6 @@ void Form1::refresh()
                 showView(*view);
     for (GridView* grid : grids_)
         grid->apply();
+    focus_.land(std::exchange(stranded_, nullptr));
     refreshing_ = false;
 }

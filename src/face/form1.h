@@ -86,4 +86,6 @@ private:
     std::vector<ravelin::GridView*> grids_;
     ravelin::PanelView* panel_ = nullptr;
     bool refreshing_ = false;
+    // The widget a change disabled or hid while it had the focus.
+    QWidget* stranded_ = nullptr;
 };

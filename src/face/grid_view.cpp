@@ -7,6 +7,7 @@
 #include "face/view_support.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -60,14 +61,21 @@ GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColou
         view.setPalette(palette);
     }
     nameByRole(view, row.role);
-    if (click_)
+    if (click_) {
         view.viewport()->installEventFilter(this);
+        view.installEventFilter(this);
+        if (row.keysDo)
+            view.setAccessibleDescription(fromModel(grid_.toolTip()).simplified() +
+                                          QStringLiteral(". ") + QString::fromUtf8(row.keysDo));
+    }
 }
 
 GridView::~GridView()
 {
-    if (click_)
+    if (click_) {
+        view_->removeEventFilter(this);
         view_->viewport()->removeEventFilter(this);
+    }
 }
 
 void GridView::apply()
@@ -82,8 +90,10 @@ void GridView::apply()
         view_->verticalScrollBar()->setValue(grid_.topRow());
 }
 
-bool GridView::eventFilter(QObject* /*watched*/, QEvent* event)
+bool GridView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == view_.get())
+        return event->type() == QEvent::KeyPress && keyClicks(*static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::MouseButtonDblClick) {
         dropNextRelease_ = true;
         return false;
@@ -101,6 +111,20 @@ bool GridView::eventFilter(QObject* /*watched*/, QEvent* event)
     route_.route(
         [click = click_, cell](FormController& c) { (c.*click)(cell.first, cell.second); });
     return false;
+}
+
+bool GridView::keyClicks(const QKeyEvent& key)
+{
+    const bool clicks =
+        key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    const QModelIndex at = view_->currentIndex();
+    if (!clicks || key.isAutoRepeat() || (key.modifiers() & ~Qt::KeypadModifier) != 0 ||
+        !at.isValid())
+        return false;
+    route_.route([click = click_, row = at.row(), col = at.column()](FormController& c) {
+        (c.*click)(row, col);
+    });
+    return true;
 }
 
 std::pair<int, int> GridView::cellNearest(QPoint at) const

@@ -11,10 +11,13 @@
 
 #include <memory>
 
+class QKeyEvent;
+
 namespace ravelin {
 
 // One grid of the model in a table. The grid that takes clicks takes them
-// on release, where a drag ends, and a double-click toggles once.
+// on release, where a drag ends, and a double-click toggles once; Space,
+// Return and Enter click its current cell.
 class GridView : public QObject, public View {
 public:
     GridView(const GridRow& row, QWidget& parent, const QColor& fixedColour, EventRoute& route);
@@ -32,6 +35,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Whether the key clicked the current cell.
+    bool keyClicks(const QKeyEvent& key);
     // The cell under a release, or the nearest one when the drag left the grid.
     std::pair<int, int> cellNearest(QPoint at) const;
 

@@ -6,13 +6,40 @@
 #include "face/rich_document_renderer.h"
 #include "face/view_support.h"
 
+#include <QEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QTextCursor>
 
 namespace ravelin {
 
+namespace {
+// A viewer that shows the focus by the frame a focused input box shows.
+class FocusFramedBrowser : public QTextBrowser {
+public:
+    explicit FocusFramedBrowser(QWidget* parent) : QTextBrowser(parent) {}
+
+protected:
+    // Over the frame the scroll area paints, which no paint handler of its own reaches.
+    bool event(QEvent* event) override
+    {
+        const bool handled = QTextBrowser::event(event);
+        if (event->type() == QEvent::Paint && hasFocus()) {
+            QPainter painter(this);
+            QStyleOptionFrame frame;
+            frame.initFrom(this);
+            frame.lineWidth = frameWidth();
+            frame.state |= QStyle::State_HasFocus;
+            style()->drawPrimitive(QStyle::PE_FrameLineEdit, &frame, &painter, this);
+        }
+        return handled;
+    }
+};
+} // namespace
+
 InfoView::InfoView(const ViewerRow& row, QWidget& parent)
-    : viewer_(row.viewer), widget_(std::make_unique<QTextBrowser>(&parent))
+    : viewer_(row.viewer), widget_(std::make_unique<FocusFramedBrowser>(&parent))
 {
     QTextBrowser& w = *widget_;
     w.setObjectName(fromModel(viewer_.name()));
@@ -20,6 +47,9 @@ InfoView::InfoView(const ViewerRow& row, QWidget& parent)
     w.setFont(fontOf(plainFace));
     w.setOpenLinks(false);
     setRoleColour(w, QPalette::Base, toQColor(colour::lightOrange));
+    // Its frame covers what lies under it whole, also where the frame's line
+    // is thinner than a pixel of the window: the guidance box's edge lies there.
+    w.setAutoFillBackground(true);
     nameByRole(w, row.role);
 }
 

@@ -35,6 +35,7 @@ LabelView::LabelView(const LabelRow& row, QWidget& parent)
             geometry.setHeight(needHeight);
     }
     w.setGeometry(geometry);
+    w.setWordWrap(row.kind == LabelKind::text);
     if (row.kind != LabelKind::display)
         nameByRole(w, row.role);
 }
@@ -42,7 +43,15 @@ LabelView::LabelView(const LabelRow& row, QWidget& parent)
 void LabelView::apply()
 {
     QLabel& w = *widget_;
-    w.setText(captionForDisplay(label_.caption()));
+    const QString caption = captionForDisplay(label_.caption());
+    if (row_.kind == LabelKind::fileName) {
+        // Start and end stay readable; the whole name is a pointer's rest away.
+        w.setText(w.fontMetrics().elidedText(caption, Qt::ElideMiddle, w.contentsRect().width()));
+        w.setToolTip(caption);
+        w.setAccessibleDescription(caption);
+    } else {
+        w.setText(caption);
+    }
     w.setEnabled(label_.enabled());
     w.setVisible(label_.visible());
     if (hasOwnColour(label_.backColour())) {

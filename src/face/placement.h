@@ -55,9 +55,10 @@ struct ShapeRow {
 };
 
 enum class LabelKind {
-    heading, // blue text that grows to its caption
-    text,    // a text of its own face and colour
-    display, // a boxed value the run writes; a reader hears it after the role
+    heading,  // blue text that grows to its caption
+    text,     // a text of its own face and colour, wrapped at blanks to fit its box
+    display,  // a boxed value the run writes; a reader hears it after the role
+    fileName, // a name, shortened in its middle to fit; whole in its tool tip
 };
 
 struct LabelRow {
@@ -72,12 +73,18 @@ struct LabelRow {
     const char* role = nullptr;
 };
 
+enum class ButtonLook {
+    styled,    // as the desktop's style draws a button
+    ownColour, // flat, in the colour the run gives it
+};
+
 struct ButtonRow {
     Button& button;
     Twips at;
     Face face;
     Click click;
     const char* role = nullptr;
+    ButtonLook look = ButtonLook::styled;
 };
 
 struct TextBoxRow {
@@ -102,8 +109,10 @@ struct GridRow {
     // The grid's cells, where they are not in the standard colour.
     Colour paper = colour::standard;
     bool scrolls = false;
-    // What a click on a cell calls, for the one grid that takes clicks.
+    // What a click on a cell calls, for the one grid that takes clicks;
+    // Space and Return on the current cell call it too, as a reader is told.
     CellClick click = nullptr;
+    const char* keysDo = nullptr;
 };
 
 struct ViewerRow {

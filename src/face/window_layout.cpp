@@ -15,10 +15,13 @@ LabelRow display(Label& label, Twips at, Face face, const char* role)
     return {label, LabelKind::display, at, face, colour::blackText, Qt::AlignCenter, true, role};
 }
 
+// The frame round the right column, then the left column.
 std::vector<Placement> leftColumn(FormModel& f)
 {
     using C = FormController;
     return {
+        ShapeRow{{6960, 240, 2055, 6615}, "Rahmen der Eingaben und Schaltfl\u00e4chen"},
+
         heading(f.Label6, {420, 105, 420, 195}),
         heading(f.Label7, {945, 105, 600, 240}),
         heading(f.Label8, {1680, 90, 555, 195}),
@@ -28,7 +31,9 @@ std::vector<Placement> leftColumn(FormModel& f)
                 "H\u00e4ufigkeiten der Zahlen 0 bis 36",
                 colour::standard,
                 false,
-                &C::tabelle1Click},
+                &C::tabelle1Click,
+                "Leertaste oder Eingabetaste markiert die Zahl der aktuellen Zeile "
+                "oder hebt ihre Markierung auf."},
         // The green grid shows its light green in every cell.
         GridRow{f.tabelle2,
                 {2835, 315, 420, 6180},
@@ -56,12 +61,9 @@ std::vector<Placement> middleColumn(FormModel& f)
 {
     using C = FormController;
     return {
-        // The guidance box reaches 75 twips (five pixels) further either side than
-        // designed (3420, 3360 wide): the panel's text needs that much more room in
-        // the face that stands in.
         LabelRow{f.text,
                  LabelKind::text,
-                 {3345, 240, 3510, 885},
+                 {3420, 240, 3360, 885},
                  plainFace,
                  colour::darkGreyText,
                  leftTop,
@@ -88,7 +90,7 @@ std::vector<Placement> rightColumn(FormModel& f)
                    &C::textanzahlEdited,
                    "Anzahl W\u00fcrfe"},
         LabelRow{f.Label15,
-                 LabelKind::text,
+                 LabelKind::fileName,
                  {7200, 990, 1575, 270},
                  plainFace,
                  colour::midGreyText,
@@ -107,20 +109,24 @@ std::vector<Placement> rightColumn(FormModel& f)
         display(f.Lrotat, {7155, 3420, 840, 375}, countFace, "Aktuelle Rotation"),
         heading(f.Label2, {8235, 3195, 495, 180}),
         display(f.lzahl, {8145, 3420, 615, 375}, countFace, "Aktuell geworfene Zahl"),
-        ButtonRow{f.okstart, {7140, 4080, 1680, 450}, windowFace, &C::okstartClick, "Start/Weiter"},
+        ButtonRow{f.okstart,
+                  {7140, 4080, 1680, 450},
+                  windowFace,
+                  &C::okstartClick,
+                  "Start/Weiter",
+                  ButtonLook::ownColour},
         ButtonRow{f.okabbrechen, {7140, 4680, 1695, 435}, windowFace, &C::okabbrechenClick},
         ButtonRow{f.okextern, {7140, 5760, 1695, 435}, windowFace, &C::okexternClick},
         ButtonRow{f.okende, {7140, 6300, 1680, 450}, windowFace, &C::okendeClick},
     };
 }
 
-// The frame round the right column first, drawn under all that stands in it.
 std::vector<Placement> columns(FormModel& f)
 {
-    std::vector<Placement> rows{
-        ShapeRow{{6960, 240, 2055, 6615}, "Rahmen der Eingaben und Schaltfl\u00e4chen"}};
-    for (auto column : {leftColumn, middleColumn, rightColumn})
-        for (const Placement& row : column(f))
+    std::vector<Placement> rows = leftColumn(f);
+    // Rows hold references, so they are copied in one by one, never assigned.
+    for (const auto& column : {middleColumn(f), rightColumn(f)})
+        for (const Placement& row : column)
             rows.push_back(row);
     return rows;
 }
@@ -128,7 +134,9 @@ std::vector<Placement> columns(FormModel& f)
 // Over the middle column.
 std::vector<Placement> infoViewer(FormModel& f)
 {
-    return {ViewerRow{f.infotext, {3360, 240, 3405, 6015}, "Infotext"}};
+    // One pixel wider than designed (3405): the guidance box under it
+    // reaches that much further, and no edge of it may show beside the viewer.
+    return {ViewerRow{f.infotext, {3360, 240, 3420, 6015}, "Infotext"}};
 }
 
 // Over the right column.

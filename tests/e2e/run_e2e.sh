@@ -3,13 +3,14 @@
 # Starts the program under its own Xvfb, twice. With the mouse: types a spin
 # count, chooses "Durchlauf", presses Start, takes a screenshot, then presses
 # "Ende" and confirms with Enter. With the keyboard alone: types a count,
-# chooses "Durchlauf" with the arrow keys, presses Start by Space 20 times
-# (screenshot), restarts through "Abbruch" and Return, opens Import, chooses
-# a permanence with the arrow keys (screenshot), imports it, runs it by Space
-# and leaves by "Ende" and Return. Passes when the program ends with status 0
-# both times and the screenshots show the window. The screenshots stay in the
-# output folder (ravelin-e2e.png, ravelin-e2e-keys-run.png,
-# ravelin-e2e-keys-import.png).
+# presses Start by Space through the whole run and on after its end (the
+# program must still run), marks a number by Space in the frequency grid
+# (screenshot: the log still shows the run, one number is marked), restarts
+# through "Abbruch" and Return, opens Import, chooses a permanence with the
+# arrow keys (screenshot), imports it, runs it by Space and leaves by "Ende"
+# and Return. Passes when the program ends with status 0 both times and the
+# screenshots show the window. The screenshots stay in the output folder
+# (ravelin-e2e.png, ravelin-e2e-keys-run.png, ravelin-e2e-keys-import.png).
 # Usage: run_e2e.sh PROGRAM OUTPUT_FOLDER
 set -euo pipefail
 program=${1:?program}
@@ -130,40 +131,62 @@ panelshot=$out/ravelin-e2e-keys-import.png
 rm -f "$runshot" "$panelshot"
 
 launch "$perm"
-# The caret starts in the count; then the option group, where the arrow
-# chooses "Durchlauf", and Start.
-x type --delay 50 100
-keys Tab Down Tab
-for _ in $(seq 20); do keys space; done
+# The caret starts in the count; "Einzelschritt" stays chosen, so Start is
+# two Tabs on, past the chosen option. Thirty spins take 31 presses at most,
+# one a phase and one that finds the run's end; the presses after it fall on
+# the spin log, which takes the focus when Start is disabled.
+x type --delay 50 30
+keys Tab Tab
+keys $(printf 'space %.0s' $(seq 34))
+sleep 0.5
+kill -0 "$ppid" 2>/dev/null || {
+  echo "Space after the end of the run ended the program" >&2
+  exit 1
+}
+# Back from the log over the green grid's buttons and the green grid to the
+# frequency grid; a row down, and Space marks its number.
+keys shift+Tab shift+Tab shift+Tab shift+Tab Down space
 sleep 0.5
 timeout 20 import -window root "$runshot"
-# Past the disabled halt box to "Ende", then "Abbruch"; Return answers Yes.
-keys Tab Tab space
+# Places of the window, in pixels: the spin log's first ten rows (3720,2010
+# twips, clear of its scroll bar) hold the run's dark digits; the number
+# column of the frequency grid (405,315 twips) shows one light green row,
+# ten or so pixels of a column line through it.
+ink=$(timeout 20 convert "$runshot" -crop 150x110+250+136 +repage -colorspace Gray \
+  -threshold 50% -format '%[fx:mean]' info:)
+echo "spin log after the run: white share $ink"
+if awk -v m="$ink" 'BEGIN { exit !(m > 0.98) }'; then
+  echo "the spin log shows no run after the presses (white share $ink)" >&2
+  status=1
+fi
+marked=$(timeout 20 convert "$runshot" -crop 1x407+31+22 txt:- | grep -ci 'C0FFC0' || true)
+if [ "$marked" -lt 5 ] || [ "$marked" -gt 11 ]; then
+  echo "Space in the frequency grid did not mark one number ($marked green pixels)" >&2
+  status=1
+fi
+# Up over Info to "Abbruch"; Return answers its question Yes, and the
+# restart hands the focus back to the count.
+keys shift+Tab shift+Tab space
 sleep 0.5
 x key Return
 sleep 0.5
 x windowfocus --sync "$window"
 sleep 0.3
-# Abbruch disabled hands the focus on to "Info"; Import stands before it.
-keys shift+Tab space
+# Over the chosen option and "Ende" to "Import".
+keys Tab Tab Tab space
 # In the panel: the drive, the folders, the files; the arrow takes the second.
 keys Tab Tab Down
 sleep 0.5
 timeout 20 import -window root "$panelshot"
 keys Tab space
 sleep 0.5
-# The import closes the panel, the focus goes on to "Info"; back to Start
-# over "Abbruch" and "Ende", and the run by Space.
-keys shift+Tab shift+Tab shift+Tab
+# The import enables Start and hands it the focus; the run by Space.
 for _ in $(seq 6); do keys space; done
 keys Tab space
 sleep 0.5
 x key Return
 await_end "the keyboard session"
 [ "$code" -eq 0 ] || { echo "the keyboard session ended with status $code" >&2; status=1; }
-
-status=0
-[ "$code" -eq 0 ] || { echo "the program ended with status $code" >&2; status=1; }
 
 # The window lies at the screen's top left; a blank or black screen has a
 # colour or two, the window with its grids, boxes and buttons many more.

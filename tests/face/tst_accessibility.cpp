@@ -135,7 +135,12 @@ private slots:
                 continue;
             ++withTip;
             const QString description = accessibleText(widget, QAccessible::Description);
-            QCOMPARE(description, widget->toolTip().simplified());
+            // The grid that takes keys goes on to say what they do.
+            if (widget->objectName() == "tabelle1")
+                QVERIFY2(description.startsWith(widget->toolTip().simplified() + ". "),
+                         qPrintable(description));
+            else
+                QCOMPARE(description, widget->toolTip().simplified());
         }
         QVERIFY2(withTip >= 20, qPrintable(QString::number(withTip)));
         QCOMPARE(accessibleText(window->findChild<QWidget*>("okresetl"), QAccessible::Description),

@@ -8,15 +8,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <tuple>
 
@@ -35,6 +39,12 @@ private slots:
     {
         QCOMPARE(window->size(), QSize(638, 477));
         QCOMPARE(window->minimumSize(), window->maximumSize());
+        // A window of fixed size offers no maximize; minimize and close stay.
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(flags & Qt::WindowTitleHint);
         QVERIFY(window->windowTitle().startsWith("Praxis / EC / Ravelin dual"));
         QVERIFY(window->windowTitle().endsWith("V12.01"));
         QVERIFY(!window->windowIcon().isNull());
@@ -211,8 +221,17 @@ private slots:
             if (label->frameWidth() > 0 && !(label->alignment() & Qt::AlignHCenter))
                 room -= label->indent() >= 0 ? label->indent()
                                              : metrics.horizontalAdvance(QLatin1Char('x')) / 2;
+            // A label that wraps fits when its wrapped lines do, in width and height.
+            const QRect wrapped =
+                metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, label->text());
+            if (label->wordWrap() &&
+                (wrapped.width() > room || wrapped.height() > label->contentsRect().height()))
+                clipped << QString("%1: wrapped %2x%3")
+                               .arg(label->objectName())
+                               .arg(wrapped.width())
+                               .arg(wrapped.height());
             for (const QString& line : lines)
-                if (metrics.horizontalAdvance(line) > room)
+                if (!label->wordWrap() && metrics.horizontalAdvance(line) > room)
                     clipped << QString("%1: \"%2\" %3 > %4")
                                    .arg(label->objectName(), line)
                                    .arg(metrics.horizontalAdvance(line))
@@ -223,7 +242,7 @@ private slots:
                                      label->objectName() != "Label15";
             const int needed = numbersOnly ? metrics.tightBoundingRect("0123456789").height()
                                            : metrics.height() * static_cast<int>(lines.size());
-            if (needed > label->contentsRect().height() + 1)
+            if (!label->wordWrap() && needed > label->contentsRect().height() + 1)
                 clipped << label->objectName() + ": height";
         }
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
@@ -375,6 +394,117 @@ private slots:
             QVERIFY(window->grab().save(QString::fromLocal8Bit(out) + "/window-run.png"));
     }
 
+    // A person reads the run's state from the colour of Start: its face shows
+    // the colour it is given, flat, in every state it can be in, with the
+    // caption clearly darker than the face and a mark while it has the focus.
+    void theStartButtonShowsItsColourFlat()
+    {
+        auto* start = child<QPushButton>("okstart");
+        const auto luminance = [](QColor c) {
+            const auto linear = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        // What is wrong with the face: a point clear of the caption in another
+        // colour, or a caption too little darker than the face to be read.
+        const auto faultIn = [&](QColor face) {
+            const QImage image = start->grab().toImage();
+            const qreal ratio = image.devicePixelRatio();
+            const int w = start->width();
+            const int h = start->height();
+            QStringList faces;
+            for (const QPoint p :
+                 {QPoint(6, 6), QPoint(w / 2, 6), QPoint(w - 7, 6), QPoint(6, h / 2),
+                  QPoint(w - 7, h / 2), QPoint(6, h - 7), QPoint(w - 7, h - 7)})
+                faces << image.pixelColor(p * ratio).name();
+            if (faces != QStringList(faces.size(), face.name()))
+                return faces.join(' ');
+            double darkest = 1;
+            for (int y = h / 4; y < h * 3 / 4; ++y)
+                for (int x = w / 4; x < w * 3 / 4; ++x)
+                    darkest = std::min(darkest, luminance(image.pixelColor(QPoint(x, y) * ratio)));
+            const double contrast = (luminance(face) + 0.05) / (darkest + 0.05);
+            return contrast < 4.5 ? QString("caption contrast %1").arg(contrast) : QString();
+        };
+        const QColor lightGreen(192, 255, 192), red(255, 0, 0), green(0, 192, 0);
+        const auto check = [&](const char* state, QColor face) {
+            const QString fault = faultIn(face);
+            return fault.isEmpty() ? QString() : QString("%1: %2; ").arg(state, fault);
+        };
+        QString faults = check("disabled at start", lightGreen);
+        spins.add({4, 5, 6});
+        QTest::keyClicks(child<QLineEdit>("textanzahl"), "3");
+        faults += check("enabled", lightGreen);
+        const QImage unfocused = start->grab().toImage();
+        start->setFocus(Qt::TabFocusReason);
+        faults += check("focused", lightGreen);
+        QVERIFY(start->grab().toImage() != unfocused);
+        QTest::mouseMove(start);
+        faults += check("hovered", lightGreen);
+        start->click();
+        faults += check("in a triple", red);
+        start->setDown(true);
+        faults += check("pressed", red);
+        start->setDown(false);
+        start->click();
+        start->click();
+        faults += check("triple complete", green);
+        start->click();
+        QVERIFY(!start->isEnabled());
+        faults += check("disabled at the end", green);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+
+    // Return and the keypad's Enter press the button that has the focus, in
+    // the window and in the panel; from elsewhere they press none.
+    void returnAndEnterPressTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<bool>("keypad");
+        QTest::newRow("Start, Return") << "okstart" << false;
+        QTest::newRow("Start, Enter") << "okstart" << true;
+        QTest::newRow("Info") << "okinfo" << false;
+        QTest::newRow("R") << "okresetl" << true;
+        QTest::newRow("green R") << "Command1" << false;
+        QTest::newRow("Import") << "okextern" << true;
+        QTest::newRow("Ende") << "okende" << false;
+        QTest::newRow("panel OK") << "okexternok" << true;
+        QTest::newRow("panel Abbr.") << "okexternabbruch" << false;
+        QTest::newRow("count box") << "textanzahl" << false;
+        QTest::newRow("grid") << "tabelle2" << true;
+    }
+    void returnAndEnterPressTheFocusedButton()
+    {
+        QFETCH(QString, focused);
+        QFETCH(bool, keypad);
+        files.files["/a.txt"] = "Spielbank\r\nB\r\nC\r\nD\r\n5\r\n";
+        QVERIFY(open());
+        QTest::keyClicks(child<QLineEdit>("textanzahl"), "3");
+        if (focused.startsWith("okextern") && focused != "okextern") {
+            child<QPushButton>("okextern")->click();
+            child<QListWidget>("File1")->setCurrentRow(0);
+        }
+        auto* target = window->findChild<QWidget*>(focused);
+        QVERIFY(target->isEnabled() && target->isVisible());
+        target->setFocus(Qt::TabFocusReason);
+        std::vector<std::unique_ptr<QSignalSpy>> clicks;
+        QStringList names;
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            clicks.push_back(std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked));
+            names << button->objectName();
+        }
+        QTest::keyClick(target, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                        keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QStringList pressed;
+        for (std::size_t i = 0; i < clicks.size(); ++i)
+            for (int n = 0; n < clicks[i]->count(); ++n)
+                pressed << names[static_cast<qsizetype>(i)];
+        const bool isButton = qobject_cast<QPushButton*>(target) != nullptr;
+        QCOMPARE(pressed, isButton ? QStringList{focused} : QStringList{});
+    }
+
     // Where Tab and Shift+Tab lead from the focused control, in turn.
     QStringList tabWalk(int steps, bool back = false)
     {
@@ -445,6 +575,62 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
         QVERIFY(QApplication::focusWidget()->isVisible());
+    }
+
+    // A keyboard user presses Space on and on. When the button with the focus
+    // is disabled or hidden, the focus lands where the next key does no
+    // harm: never on "Ende" or "Abbruch", whose questions Space answers Yes.
+    void theFocusNeverSlidesOntoEndeOrAbbruch()
+    {
+        // Two permanences in the starting folder, there before the window lists it.
+        files.files["/a.txt"] = "Spielbank\r\nB\r\nC\r\nD\r\n5\r\n";
+        files.files["/b.txt"] = "Spielbank\r\nB\r\nC\r\nD\r\n=\r\n";
+        QVERIFY(open());
+        const auto focus = [] { return QApplication::focusWidget(); };
+        const auto press = [&](const char* button) {
+            child<QWidget>(button)->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(focus(), Qt::Key_Space);
+        };
+        auto* log = child<QTableView>("tabelle3");
+        auto* start = child<QPushButton>("okstart");
+
+        QTest::keyClicks(focus(), "3");
+        tabWalk(2);
+        QCOMPARE(focus(), start);
+        for (int press = 0; press < 10 && start->isEnabled(); ++press)
+            QTest::keyClick(focus(), Qt::Key_Space);
+        QVERIFY(!start->isEnabled());
+        QCOMPARE(focus(), log);
+        for (int more = 0; more < 3; ++more)
+            QTest::keyClick(focus(), Qt::Key_Space);
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->controller().quitRequested());
+        QCOMPARE(focus(), log);
+        QVERIFY(!log->model()->index(0, 0).data().toString().isEmpty());
+
+        press("okabbrechen"); // the restart's question is answered Yes
+        QCOMPARE(window->model().state.wurfnummer, 0.0);
+        QCOMPARE(focus(), child<QWidget>("textanzahl"));
+
+        press("okextern");
+        press("okexternabbruch");
+        QVERIFY(!child<QWidget>("Frame1")->isVisible());
+        QCOMPARE(focus(), child<QWidget>("okextern"));
+
+        // Imported, the permanence's spins enable Start: the focus goes there.
+        const auto import = [&](int file) {
+            press("okextern");
+            child<QListWidget>("File1")->setCurrentRow(file);
+            press("okexternok");
+            QVERIFY(!child<QWidget>("Frame1")->isVisible());
+        };
+        import(0);
+        QCOMPARE(focus(), start);
+        // A permanence without spins leaves Start disabled: back to the count.
+        press("okabbrechen");
+        import(1);
+        QVERIFY(!start->isEnabled());
+        QCOMPARE(focus(), child<QWidget>("textanzahl"));
     }
 
     // After the user scrolled the log by hand, the restart and the next

@@ -182,6 +182,66 @@ private slots:
         QCOMPARE(child<QLabel>("Label15")->text(), QString("hamburg.txt"));
     }
 
+    // A name longer than its label shows its start and its end; the whole
+    // name is the tool tip and what a screen reader is told.
+    void aLongFileNameIsShortenedInTheMiddle()
+    {
+        const QString name = "permanenz-spielbank-hamburg-tisch-drei-im-dezember.txt";
+        // In the subfolder, whose files are listed when it is opened.
+        write("monat/" + name, "Spielbank\r\nB\r\nC\r\nD\r\n9\r\n");
+        const auto removed = qScopeGuard(
+            [&] { std::remove((folder.path() + "/monat/" + name).toStdString().c_str()); });
+        child<QPushButton>("okextern")->click();
+        auto* dir1 = child<QListWidget>("Dir1");
+        const QList<QListWidgetItem*> monat = dir1->findItems("monat", Qt::MatchEndsWith);
+        QCOMPARE(monat.size(), 1);
+        const QPoint on = dir1->visualItemRect(monat.first()).center();
+        QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, on);
+        QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, {}, on);
+        clickRow(child<QListWidget>("File1"), 0);
+        child<QPushButton>("okexternok")->click();
+        QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
+
+        auto* label = child<QLabel>("Label15");
+        const QString shown = label->text();
+        QVERIFY2(shown.startsWith("perm") && shown.endsWith("ber.txt") &&
+                     shown.contains(QChar(0x2026)),
+                 qPrintable(shown));
+        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(shown) <=
+                label->contentsRect().width());
+        QCOMPARE(label->toolTip(), name);
+        QCOMPARE(label->accessibleDescription(), name);
+
+        // A short name is shown whole.
+        window->model().Label15.setCaption("hamburg.txt");
+        window->refresh();
+        QCOMPARE(label->text(), QString("hamburg.txt"));
+        QCOMPARE(label->toolTip(), QString("hamburg.txt"));
+    }
+
+    // The panel's inside is the window's light grey, wherever nothing stands on it.
+    void thePanelIsPaintedInTheWindowsColour()
+    {
+        child<QPushButton>("okextern")->click();
+        auto* panel = child<QGroupBox>("Frame1");
+        const QImage image = panel->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        QStringList other;
+        // Beside the pattern's caption, and between the file list and the buttons.
+        const QRect caption = child<QLabel>("Label10")->geometry();
+        const QRect files = child<QListWidget>("File1")->geometry();
+        const QRect ok = child<QPushButton>("okexternok")->geometry();
+        for (const QPoint p : {QPoint(files.left() + 4, caption.center().y()),
+                               QPoint(caption.right() + 6, caption.center().y()),
+                               QPoint(files.center().x(), (files.bottom() + ok.top()) / 2),
+                               QPoint(files.right() - 4, ok.center().y() - ok.height())}) {
+            const QColor seen = image.pixelColor(p * ratio);
+            if (seen != QColor(224, 224, 224))
+                other << QString("%1,%2 %3").arg(p.x()).arg(p.y()).arg(seen.name());
+        }
+        QVERIFY2(other.isEmpty(), qPrintable(other.join("; ")));
+    }
+
     void openingAFolderListsItsFiles()
     {
         child<QPushButton>("okextern")->click();

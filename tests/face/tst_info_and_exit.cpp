@@ -116,13 +116,58 @@ private slots:
         QCOMPARE(viewer()->toPlainText(),
                  QString("Problem:\nKann die Datei Info_Ravelin.txt nicht finden."));
         QCOMPARE(viewer()->document()->blockCount(), 2);
-        QCOMPARE(viewer()->geometry(), QRect(224, 16, 227, 401));
+        QCOMPARE(viewer()->geometry(), QRect(224, 16, 228, 401));
 
         // The spin log under it is covered, the Info button below it is not.
         auto* log = window->findChild<QTableView*>("tabelle3");
         QWidget* atLog = window->childAt(log->geometry().center());
         QVERIFY(atLog == viewer() || viewer()->isAncestorOf(atLog));
         QCOMPARE(window->childAt(button("okinfo")->geometry().center()), button("okinfo"));
+    }
+
+    // The guidance box stands at its designed place, and while the viewer
+    // is open no point of it shows beside the viewer.
+    void theViewerCoversTheGuidanceBoxWhole()
+    {
+        auto* guidance = window->findChild<QLabel*>("text");
+        QCOMPARE(guidance->geometry(), QRect(228, 16, 224, 59));
+        QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+        QStringList showing;
+        const QRect box = guidance->geometry();
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                QWidget* at = window->childAt(x, y);
+                if (at != viewer() && !viewer()->isAncestorOf(at))
+                    showing << QString("%1,%2").arg(x).arg(y);
+            }
+        QVERIFY2(showing.isEmpty(), qPrintable(showing.mid(0, 10).join(' ')));
+        // Nothing of it shows through the viewer either: the window looks the
+        // same without it. Also run at scale 2.
+        const QImage shown = window->grab().toImage();
+        guidance->hide();
+        QCOMPARE(window->grab().toImage(), shown);
+        guidance->show();
+    }
+
+    // With the focus the viewer's edge shows the frame a focused input box
+    // shows; without it, its plain edge.
+    void theViewerShowsThatItHasTheFocus()
+    {
+        QTest::mouseClick(button("okinfo"), Qt::LeftButton);
+        const auto edge = [](QWidget* w) {
+            const QImage image = w->grab().toImage();
+            const qreal ratio = image.devicePixelRatio();
+            return QStringList{image.pixelColor(QPoint(0, w->height() / 2) * ratio).name(),
+                               image.pixelColor(QPoint(w->width() / 2, 0) * ratio).name()};
+        };
+        const QStringList plain = edge(viewer());
+        viewer()->setFocus(Qt::TabFocusReason);
+        const QStringList focused = edge(viewer());
+        QVERIFY2(focused != plain, qPrintable(focused.join(' ')));
+        auto* count = window->findChild<QLineEdit*>("textanzahl");
+        count->setFocus(Qt::TabFocusReason);
+        QCOMPARE(focused, edge(count));
+        QCOMPARE(edge(viewer()), plain);
     }
 
     void theQuestionIsExact()

@@ -112,6 +112,33 @@ private slots:
         QCOMPARE(window->model().state.haltwurf, 25.0);
     }
 
+    // A click anywhere in an option's place on screen chooses it: at either
+    // end of the band of its place that no other option's place overlaps.
+    void aClickAnywhereInAnOptionsPlaceChoosesIt()
+    {
+        QTest::keyClicks(count, "40"); // enough spins for "Rotation/37"
+        // The designed places in pixels, top to bottom on screen 0, 1, 3, 2.
+        const int order[] = {0, 1, 3, 2};
+        const QRect place[] = {
+            {480, 81, 105, 29}, {480, 102, 105, 29}, {480, 144, 105, 29}, {480, 122, 105, 29}};
+        QStringList missed;
+        for (int k = 0; k < 4; ++k) {
+            const int option = order[k];
+            const int top = k == 0 ? place[option].top() : place[order[k - 1]].bottom() + 1;
+            const int bottom = k == 3 ? place[option].bottom() : place[order[k + 1]].top() - 1;
+            for (const QPoint at :
+                 {QPoint(place[option].left(), top), QPoint(place[option].right(), top),
+                  QPoint(place[option].left(), bottom), QPoint(place[option].right(), bottom)}) {
+                window->model().selectRunMode(option == 0 ? 1 : 0);
+                window->refresh();
+                QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+                if (!window->model().Option1.isSelected(option))
+                    missed << QString("%1 at %2,%3").arg(option).arg(at.x()).arg(at.y());
+            }
+        }
+        QVERIFY2(missed.isEmpty(), qPrintable(missed.join("; ")));
+    }
+
     void rotationFallsBackWithoutEnoughSpins()
     {
         auto* rotation = window->findChild<QRadioButton*>("Option1_3");

@@ -106,6 +106,29 @@ private slots:
         QVERIFY(!marked(13));
     }
 
+    // From the keyboard: Space, Return or Enter on the current row toggles
+    // its mark as one click does, and a screen reader is told so.
+    void spaceOrReturnOnARowTogglesItsMark()
+    {
+        t1->setFocus(Qt::TabFocusReason);
+        t1->setCurrentIndex(t1->model()->index(7, 2));
+        QTest::keyClick(t1, Qt::Key_Space);
+        QVERIFY(marked(7));
+        QCOMPARE(window->model().tabelle2.textAt(7, 0), std::string(" "));
+        QVERIFY(near(shownColour(t1, 7, 0), markGreen()));
+        QTest::keyClick(t1, Qt::Key_Return);
+        QVERIFY(!marked(7));
+        QVERIFY(window->model().tabelle2.textAt(7, 0).empty());
+        QTest::keyClick(t1, Qt::Key_Down);
+        QTest::keyClick(t1, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(marked(8));
+        for (int n = 0; n <= 36; ++n)
+            if (n != 8)
+                QVERIFY2(!marked(n), qPrintable(QString::number(n)));
+        QVERIFY2(t1->accessibleDescription().contains("Leertaste"),
+                 qPrintable(t1->accessibleDescription()));
+    }
+
     void okresetlClearsWhatTheGridShows()
     {
         for (int n : {0, 20})
