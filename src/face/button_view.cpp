@@ -10,7 +10,8 @@
 namespace ravelin {
 
 ButtonView::ButtonView(const ButtonRow& row, QWidget& parent, EventRoute& route)
-    : button_(row.button), widget_(std::make_unique<QPushButton>(&parent))
+    : button_(row.button), namedByCaption_(row.role == nullptr), colourSays_(row.colourSays),
+      widget_(std::make_unique<QPushButton>(&parent))
 {
     // Checked here, not by the compiler: an instrumented build cannot compare
     // handlers while compiling. The window tests build every button, the
@@ -38,6 +39,10 @@ void ButtonView::apply()
     w.setVisible(button_.visible());
     if (hasOwnColour(button_.backColour()))
         setRoleColour(w, QPalette::Button, toQColor(button_.backColour()));
+    if (namedByCaption_)
+        nameByCaption(w);
+    if (colourSays_)
+        describeWithState(w, colourSays_(button_.backColour()));
 }
 
 } // namespace ravelin

@@ -11,7 +11,8 @@
 
 namespace ravelin {
 
-// A push button: its caption and colour, and its click.
+// A push button: its caption and colour, and its click; for a reader, the
+// caption it shows and the state its colour shows.
 class ButtonView : public ControlView {
 public:
     ButtonView(const ButtonRow& row, QWidget& parent, EventRoute& route);
@@ -22,6 +23,8 @@ public:
 
 private:
     const Button& button_;
+    const bool namedByCaption_;
+    std::string_view (*const colourSays_)(Colour);
     std::unique_ptr<QPushButton> widget_;
 };
 

@@ -54,6 +54,10 @@ void LabelView::apply()
     // A display box's name carries the value it shows.
     if (row_.kind == LabelKind::display)
         nameWithValue(w, row_.role);
+    // The guidance box is the only place of its hints: its name says what
+    // it is, its description what it shows now.
+    if (row_.kind == LabelKind::guidance)
+        describeByText(w);
 }
 
 } // namespace ravelin

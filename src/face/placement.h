@@ -55,9 +55,10 @@ struct ShapeRow {
 };
 
 enum class LabelKind {
-    heading, // blue text that grows to its caption
-    text,    // a text of its own face and colour
-    display, // a boxed value the run writes; a reader hears it after the role
+    heading,  // blue text that grows to its caption
+    text,     // a text of its own face and colour
+    guidance, // a text of its own face and colour that a reader hears whole
+    display,  // a boxed value the run writes; a reader hears it after the role
 };
 
 struct LabelRow {
@@ -77,7 +78,11 @@ struct ButtonRow {
     Twips at;
     Face face;
     Click click;
+    // Without a role a button is named by the caption it shows.
     const char* role = nullptr;
+    // In words, what the button's colour shows, for the one button whose
+    // colour tells a state.
+    std::string_view (*colourSays)(Colour) = nullptr;
 };
 
 struct TextBoxRow {

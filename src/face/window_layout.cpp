@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/window_layout.h"
 
+#include "window/colour_meaning.h"
+
 namespace ravelin {
 
 namespace {
@@ -58,7 +60,7 @@ std::vector<Placement> columns(FormModel& f)
         // designed (3420, 3360 wide): the panel's text needs that much more room in
         // the face that stands in.
         LabelRow{f.text,
-                 LabelKind::text,
+                 LabelKind::guidance,
                  {3345, 240, 3510, 885},
                  plainFace,
                  colour::darkGreyText,
@@ -71,7 +73,7 @@ std::vector<Placement> columns(FormModel& f)
         display(f.lakut, {3720, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe real"),
         display(f.Lreal, {5400, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe akut"),
         GridRow{f.tabelle3, {3720, 2010, 2625, 4170}, "Wurfprotokoll", colour::standard, true},
-        ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick, "Info/Ende Info"},
+        ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick},
 
         // Right column.
         heading(f.Label1, {7200, 300, 1575, 255}, centredTop),
@@ -100,7 +102,12 @@ std::vector<Placement> columns(FormModel& f)
         display(f.Lrotat, {7155, 3420, 840, 375}, countFace, "Aktuelle Rotation"),
         heading(f.Label2, {8235, 3195, 495, 180}),
         display(f.lzahl, {8145, 3420, 615, 375}, countFace, "Aktuell geworfene Zahl"),
-        ButtonRow{f.okstart, {7140, 4080, 1680, 450}, windowFace, &C::okstartClick, "Start/Weiter"},
+        ButtonRow{f.okstart,
+                  {7140, 4080, 1680, 450},
+                  windowFace,
+                  &C::okstartClick,
+                  nullptr,
+                  &startButtonState},
         ButtonRow{f.okabbrechen, {7140, 4680, 1695, 435}, windowFace, &C::okabbrechenClick},
         ButtonRow{f.okextern, {7140, 5760, 1695, 435}, windowFace, &C::okexternClick},
         ButtonRow{f.okende, {7140, 6300, 1680, 450}, windowFace, &C::okendeClick},

@@ -134,27 +134,69 @@ private slots:
             if (widget->toolTip().isEmpty())
                 continue;
             ++withTip;
+            // A state shown by colour may come before the tool tip.
             const QString description = accessibleText(widget, QAccessible::Description);
-            QCOMPARE(description, widget->toolTip().simplified());
+            const QString tip = widget->toolTip().simplified();
+            QVERIFY2(description == tip || description.endsWith(". " + tip),
+                     qPrintable(widget->objectName() + ": " + description));
         }
         QVERIFY2(withTip >= 20, qPrintable(QString::number(withTip)));
         QCOMPARE(accessibleText(window->findChild<QWidget*>("okresetl"), QAccessible::Description),
                  QString::fromUtf8("L\u00f6scht alle Markierungen im obigen grauen Feld"));
     }
 
-    // Start turns into "Weiter" once a triple is under way; its name stays the
-    // one of its role.
-    void buttonsWithChangingCaptionsKeepTheirName()
+    // Start turns into "Weiter" once a triple is under way, and is red until
+    // its number is composed; Info turns into "Ende Info" while the viewer is
+    // open. A reader hears the caption shown and the state the colour shows;
+    // the screen-reader run hears each change announced.
+    void buttonsSayTheirCaptionAndState()
     {
         auto* okstart = window->findChild<QPushButton*>("okstart");
-        QVERIFY(okstart);
-        const QString before = accessibleText(okstart, QAccessible::Name);
+        auto* okinfo = window->findChild<QPushButton*>("okinfo");
+        const auto name = [](QWidget* w) { return accessibleText(w, QAccessible::Name); };
+        const auto description = [](QWidget* w) {
+            return accessibleText(w, QAccessible::Description);
+        };
+        QCOMPARE(name(okstart), QString("Start"));
+        QCOMPARE(name(okinfo), QString("Info"));
+        const QString ready = description(okstart);
+        QVERIFY2(ready.startsWith(QString::fromUtf8("Gr\u00fcn")), qPrintable(ready));
+
         QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "30");
-        QVERIFY(okstart->isEnabled());
         QTest::mouseClick(okstart, Qt::LeftButton);
         QCOMPARE(okstart->text(), QString("Weiter"));
-        QCOMPARE(accessibleText(okstart, QAccessible::Name), before);
-        QVERIFY(before.contains(okstart->text()));
+        QCOMPARE(name(okstart), QString("Weiter"));
+        QCOMPARE(description(okstart),
+                 QString::fromUtf8("Rot: Dreiergruppe l\u00e4uft. Startet die Simulation"));
+
+        // The third spin composes the number: green again, still "Weiter".
+        QTest::mouseClick(okstart, Qt::LeftButton);
+        QTest::mouseClick(okstart, Qt::LeftButton);
+        QCOMPARE(description(okstart), ready);
+
+        okinfo->click();
+        QCOMPARE(name(okinfo), QString("Ende Info"));
+        okinfo->click();
+        QCOMPARE(name(okinfo), QString("Info"));
+    }
+
+    // The guidance box shows the start hint, the computer's line and the end
+    // of the run, and nowhere else are they shown: a reader hears what it
+    // shows now.
+    void theGuidanceIsHeardAsShown()
+    {
+        auto* guidance = window->findChild<QLabel*>("text");
+        const auto heard = [&] { return accessibleText(guidance, QAccessible::Description); };
+        QCOMPARE(accessibleText(guidance, QAccessible::Name), QString("Hinweise"));
+        QVERIFY(!guidance->text().trimmed().isEmpty());
+        QCOMPARE(heard(), guidance->text().simplified());
+        QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "3");
+        auto* okstart = window->findChild<QPushButton*>("okstart");
+        QTest::mouseClick(okstart, Qt::LeftButton);
+        QCOMPARE(heard(), QString("Der Computer erzeugt die Zahlen..."));
+        for (int press = 0; press < 12 && okstart->isEnabled(); ++press)
+            QTest::mouseClick(okstart, Qt::LeftButton);
+        QVERIFY2(heard().endsWith("*** ENDE ***"), qPrintable(heard()));
     }
 
     // A reader hears each display box's value after its name, whichever way
