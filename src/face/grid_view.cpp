@@ -2,6 +2,7 @@
 #include "face/grid_view.h"
 
 #include "face/accessibility.h"
+#include "face/cell_action_selection.h"
 #include "face/plain_cell_delegate.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
@@ -34,13 +35,18 @@ GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColou
         header->setMinimumSectionSize(1);
     }
     view.verticalHeader()->setDefaultSectionSize(gridRowHeight);
-    tableModel_ = new GridTableModel(grid_, fixedColour, &view);
+    tableModel_ = new GridTableModel(grid_, fixedColour, row.cellSays, &view);
     view.setModel(tableModel_);
+    if (click_)
+        takeCellActions();
     view.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view.setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view.setVerticalScrollBarPolicy(row.scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    view.setSelectionMode(QAbstractItemView::NoSelection);
+    // Qt serves a reader's action on a cell only where cells can be
+    // selected; the selection of the grid that takes clicks never selects.
+    view.setSelectionMode(click_ ? QAbstractItemView::SingleSelection
+                                 : QAbstractItemView::NoSelection);
     // Tab leaves the grid; the arrow keys move within it.
     view.setTabKeyNavigation(false);
     view.setItemDelegate(new PlainCellDelegate(&view));
@@ -80,6 +86,18 @@ void GridView::apply()
     }
     if (changes.topRow)
         view_->verticalScrollBar()->setValue(grid_.topRow());
+}
+
+void GridView::takeCellActions()
+{
+    QItemSelectionModel* own = view_->selectionModel();
+    view_->setSelectionModel(new CellActionSelection(
+        tableModel_,
+        [this](int row, int col) {
+            route_.route([click = click_, row, col](FormController& c) { (c.*click)(row, col); });
+        },
+        view_.get()));
+    delete own;
 }
 
 bool GridView::eventFilter(QObject* /*watched*/, QEvent* event)

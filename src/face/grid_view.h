@@ -32,6 +32,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A reader's action on a cell clicks it, as the mouse does.
+    void takeCellActions();
     // The cell under a release, or the nearest one when the drag left the grid.
     std::pair<int, int> cellNearest(QPoint at) const;
 

@@ -13,6 +13,7 @@
 #include <qnamespace.h>
 
 #include <array>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -109,6 +110,8 @@ struct GridRow {
     bool scrolls = false;
     // What a click on a cell calls, for the one grid that takes clicks.
     CellClick click = nullptr;
+    // In words, what a cell's colours show, for the grid whose colours tell states.
+    std::string (*cellSays)(const GridModel&, int row, int col) = nullptr;
 };
 
 struct ViewerRow {

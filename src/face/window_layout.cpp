@@ -33,7 +33,8 @@ std::vector<Placement> columns(FormModel& f)
                 "H\u00e4ufigkeiten der Zahlen 0 bis 36",
                 colour::standard,
                 false,
-                &C::tabelle1Click},
+                &C::tabelle1Click,
+                &frequencyCellState},
         // The green grid shows its light green in every cell.
         GridRow{f.tabelle2,
                 {2835, 315, 420, 6180},

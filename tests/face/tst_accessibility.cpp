@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
+#include <QTableView>
 #include <QtTest>
 
 using namespace ravelin;
@@ -197,6 +198,51 @@ private slots:
         for (int press = 0; press < 12 && okstart->isEnabled(); ++press)
             QTest::mouseClick(okstart, Qt::LeftButton);
         QVERIFY2(heard().endsWith("*** ENDE ***"), qPrintable(heard()));
+    }
+
+    // A marked number is shown by the light green of its cell, a candidate of
+    // the triple by the blue of its cell: a reader hears both in words, and
+    // marks a number with a cell's action as a click does.
+    void markedAndCandidateCellsSaySo()
+    {
+        auto* grid = window->findChild<QTableView*>("tabelle1");
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(grid)->tableInterface();
+        QVERIFY(table);
+        const auto heard = [&](int row, int col) {
+            return table->cellAt(row, col)->text(QAccessible::Name);
+        };
+        const auto paper = [&](int row, int col) {
+            return grid->model()->index(row, col).data(Qt::BackgroundRole).value<QBrush>().color();
+        };
+        QCOMPARE(heard(9, 0), QString("9"));
+        const QColor unmarked = paper(9, 0);
+
+        QAccessibleActionInterface* action = table->cellAt(9, 1)->actionInterface();
+        QVERIFY(action);
+        QVERIFY(action->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        action->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(paper(9, 0) != unmarked);
+        QCOMPARE(heard(9, 0), QString("9, markiert"));
+        QCOMPARE(heard(9, 1), QString("markiert"));
+        QCOMPARE(heard(8, 0), QString("8"));
+
+        // The first spin of a triple paints its group's six numbers blue.
+        spins.addNumber(15);
+        QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "30");
+        QTest::mouseClick(window->findChild<QPushButton*>("okstart"), Qt::LeftButton);
+        int candidates = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const bool blue = paper(row, 3) == QColor(0, 0, 192);
+            QCOMPARE(heard(row, 3).endsWith("Kandidat"), blue);
+            candidates += blue;
+        }
+        QCOMPARE(candidates, 6);
+
+        table->cellAt(9, 2)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+        QCOMPARE(paper(9, 0), unmarked);
+        QCOMPARE(heard(9, 0), QString("9"));
     }
 
     // A reader hears each display box's value after its name, whichever way
