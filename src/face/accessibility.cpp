@@ -112,6 +112,12 @@ void nameWithValue(QLabel& box, const char* role)
 
 void describeByText(QLabel& box) { setDescription(box, box.text().simplified()); }
 
+void describeEntries(QWidget& grid, int entries)
+{
+    setDescription(grid, entries == 1 ? QStringLiteral("1 Eintrag")
+                                      : QStringLiteral("%1 Eintr\u00e4ge").arg(entries));
+}
+
 void nameGridHeaders(const FormModel& form, GridTableModel& grid)
 {
     const GridModel* shown = &grid.grid();

@@ -44,6 +44,9 @@ void nameWithValue(QLabel& box, const char* role);
 // line breaks read as blanks; called again whenever the text changes.
 void describeByText(QLabel& box);
 
+// A grid whose rows stand ready beyond its entries says how many it holds.
+void describeEntries(QWidget& grid, int entries);
+
 // The grids' own headers are hidden; a reader names their columns by the
 // headings shown above them, and the rows of the number grids by the number.
 void nameGridHeaders(const FormModel& form, GridTableModel& grid);

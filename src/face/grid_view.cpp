@@ -21,7 +21,7 @@ constexpr int gridRowHeight = 11; // 37 rows fill the frequency grid, 25 the spi
 
 GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColour,
                    EventRoute& route)
-    : grid_(row.grid), route_(route), click_(row.click),
+    : grid_(row.grid), route_(route), click_(row.click), tellsEntries_(row.tellsEntries),
       view_(std::make_unique<QTableView>(&parent))
 {
     QTableView& view = *view_;
@@ -86,6 +86,8 @@ void GridView::apply()
     }
     if (changes.topRow)
         view_->verticalScrollBar()->setValue(grid_.topRow());
+    if (tellsEntries_)
+        describeEntries(*view_, grid_.rowsInUse());
 }
 
 void GridView::takeCellActions()

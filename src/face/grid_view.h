@@ -40,6 +40,7 @@ private:
     GridModel& grid_;
     EventRoute& route_;
     CellClick click_;
+    const bool tellsEntries_;
     std::unique_ptr<QTableView> view_;
     GridTableModel* tableModel_;
     // The release that ends a double-click: its first click has toggled already.

@@ -112,6 +112,9 @@ struct GridRow {
     CellClick click = nullptr;
     // In words, what a cell's colours show, for the grid whose colours tell states.
     std::string (*cellSays)(const GridModel&, int row, int col) = nullptr;
+    // Whether a reader hears how many rows the grid holds, for the log
+    // whose rows stand ready far beyond its entries.
+    bool tellsEntries = false;
 };
 
 struct ViewerRow {

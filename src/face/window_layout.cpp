@@ -73,7 +73,14 @@ std::vector<Placement> columns(FormModel& f)
         heading(f.Label5, {5610, 1245, 540, 255}),
         display(f.lakut, {3720, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe real"),
         display(f.Lreal, {5400, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe akut"),
-        GridRow{f.tabelle3, {3720, 2010, 2625, 4170}, "Wurfprotokoll", colour::standard, true},
+        GridRow{f.tabelle3,
+                {3720, 2010, 2625, 4170},
+                "Wurfprotokoll",
+                colour::standard,
+                true,
+                nullptr,
+                nullptr,
+                true},
         ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick},
 
         // Right column.

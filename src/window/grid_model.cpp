@@ -61,6 +61,8 @@ void GridModel::setTextAt(int row, int col, std::string_view text)
 {
     if (!contains(row, col))
         return;
+    if (!text.empty())
+        noteRowInUse(row);
     const std::size_t i = index(row, col);
     CellText& cell = texts_[i];
     // Short over short is what a run writes: kept apart from the rest, so
@@ -83,6 +85,8 @@ void GridModel::setShortText(const CellText& text)
 {
     if (!contains(row_, col_))
         return;
+    if (text.size != 0)
+        noteRowInUse(row_);
     const std::size_t i = index(row_, col_);
     CellText& cell = texts_[i];
     if (cell.size == CellText::keptAside) {
@@ -235,6 +239,7 @@ void GridModel::clear()
         }
     }
     longTexts_.clear();
+    rowsInUse_ = 0;
 }
 
 GridModel::Changes GridModel::takeChanges()

@@ -91,6 +91,9 @@ public:
 
     // Every cell loses its text and colour; layout stays.
     void clear();
+    // The rows up to the last one given a text since the grid was last
+    // cleared: the entries of a log that is written row by row.
+    int rowsInUse() const { return rowsInUse_; }
 
     // What changed since the view last looked, so that a refresh touches
     // only those rows. takeChanges() hands it over and starts afresh.
@@ -109,6 +112,7 @@ private:
     void setLongTextAt(std::size_t i, int row, std::string_view text);
     std::size_t index(int row, int col) const;
     void markRow(int row);
+    void noteRowInUse(int row) { rowsInUse_ = std::max(rowsInUse_, row + 1); }
 
     std::string name_;
     std::string toolTip_;
@@ -119,6 +123,7 @@ private:
     int col_ = 0;
     int topRow_ = 0;
     int selEndRow_ = 0;
+    int rowsInUse_ = 0;
     std::vector<CellText> texts_;
     std::unordered_map<std::size_t, std::string> longTexts_;
     std::vector<Colour> colours_;

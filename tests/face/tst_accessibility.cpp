@@ -245,6 +245,22 @@ private slots:
         QCOMPARE(heard(9, 0), QString("9"));
     }
 
+    // The log's table always has its thousands of rows; a reader hears how
+    // many of them hold entries, a triple's first spin making one.
+    void theLogSaysHowManyEntriesItHolds()
+    {
+        auto* log = window->findChild<QWidget*>("tabelle3");
+        const auto heard = [&] { return accessibleText(log, QAccessible::Description); };
+        QCOMPARE(heard(), QString::fromUtf8("0 Eintr\u00e4ge"));
+        QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "30");
+        auto* okstart = window->findChild<QPushButton*>("okstart");
+        QTest::mouseClick(okstart, Qt::LeftButton);
+        QCOMPARE(heard(), QString("1 Eintrag"));
+        for (int press = 0; press < 3; ++press)
+            QTest::mouseClick(okstart, Qt::LeftButton);
+        QCOMPARE(heard(), QString::fromUtf8("2 Eintr\u00e4ge"));
+    }
+
     // A reader hears each display box's value after its name, whichever way
     // the run writes or empties it: after every press the name is the role,
     // and the shown text if there is one. Three equal numbers fill the
