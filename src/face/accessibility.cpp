@@ -26,7 +26,7 @@ void setName(QWidget& widget, const QString& name)
         widget.setAccessibleName(name);
     // A drop-down list's popup is a widget of its own, and takes the focus.
     if (auto* list = qobject_cast<QComboBox*>(&widget))
-        list->view()->setAccessibleName(name);
+        list->view()->setAccessibleName(name + QStringLiteral(", Auswahl"));
 }
 
 QString captionOf(const QWidget& widget)

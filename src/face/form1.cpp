@@ -2,6 +2,7 @@
 #include "face/form1.h"
 
 #include "face/accessibility.h"
+#include "face/accessible_factory.h"
 #include "face/button_view.h"
 #include "face/drive_list_view.h"
 #include "face/file_list_view.h"
@@ -56,6 +57,7 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
       focus_(windowFocusOrder(controller_->form()))
 {
     setObjectName(QStringLiteral("Form1"));
+    exposeAs(*this, AccessibleAs::window);
     setWindowTitle(QStringLiteral("Praxis / EC / Ravelin dual    V12.01"));
     setWindowIcon(ravelinIcon());
     setFixedSize(638, 477);

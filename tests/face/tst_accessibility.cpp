@@ -6,10 +6,12 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
 #include <QTableView>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace ravelin;
@@ -116,7 +118,6 @@ private slots:
         for (const QString& name : names) {
             auto* widget = window->findChild<QWidget*>(name);
             QVERIFY2(widget, qPrintable(name));
-            // A drop-down list speaks its current entry on Linux; the name is still set.
             const QString spoken = widget->accessibleName();
             QVERIFY2(spoken.size() > 1, qPrintable(name + ": \"" + spoken + "\""));
             QVERIFY2(!spoken.contains('\r') && !spoken.contains('\n'), qPrintable(name));
@@ -259,6 +260,41 @@ private slots:
         for (int press = 0; press < 3; ++press)
             QTest::mouseClick(okstart, Qt::LeftButton);
         QCOMPARE(heard(), QString::fromUtf8("2 Eintr\u00e4ge"));
+    }
+
+    // The window is a window named by its title, not a client area; the
+    // drive box is named by its role and holds the drive as its value, where
+    // Qt names a drop-down list by its entry; the viewer is a read-only
+    // document whose text a reader can read, not a label.
+    void theWindowTheDriveBoxAndTheViewerAreWhatTheyAre()
+    {
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
+        QCOMPARE(frame->role(), QAccessible::Window);
+        QCOMPARE(frame->text(QAccessible::Name), window->windowTitle());
+
+        openPanels();
+        auto* drives = window->findChild<QComboBox*>("Drive1");
+        QVERIFY(!drives->currentText().isEmpty());
+        QAccessibleInterface* drive = QAccessible::queryAccessibleInterface(drives);
+        QCOMPARE(drive->role(), QAccessible::ComboBox);
+        QCOMPARE(drive->text(QAccessible::Name), QString("Laufwerk"));
+        QCOMPARE(drive->text(QAccessible::Value), drives->currentText());
+        QAccessibleTextInterface* driveText = drive->textInterface();
+        QVERIFY(driveText);
+        QCOMPARE(driveText->text(0, driveText->characterCount()), drives->currentText());
+        QCOMPARE(drive->childCount(), 1);
+        QCOMPARE(drive->child(0)->object(), drives->view());
+
+        auto* shown = window->findChild<QTextEdit*>("infotext");
+        QAccessibleInterface* viewer = QAccessible::queryAccessibleInterface(shown);
+        QCOMPARE(viewer->role(), QAccessible::Document);
+        QVERIFY(viewer->state().readOnly);
+        QAccessibleTextInterface* text = viewer->textInterface();
+        QVERIFY(text);
+        QVERIFY(!shown->toPlainText().isEmpty());
+        QCOMPARE(text->text(0, text->characterCount()), shown->toPlainText());
+        text->setSelection(0, 2, 7);
+        QCOMPARE(shown->textCursor().selectedText(), shown->toPlainText().mid(2, 5));
     }
 
     // A reader hears each display box's value after its name, whichever way
