@@ -94,12 +94,13 @@ void GridView::takeCellActions()
 {
     QItemSelectionModel* own = view_->selectionModel();
     view_->setSelectionModel(new CellActionSelection(
-        tableModel_,
-        [this](int row, int col) {
-            route_.route([click = click_, row, col](FormController& c) { (c.*click)(row, col); });
-        },
-        view_.get()));
+        tableModel_, [this](int row, int col) { clickCell(row, col); }, view_.get()));
     delete own;
+}
+
+void GridView::clickCell(int row, int col)
+{
+    route_.route([click = click_, row, col](FormController& c) { (c.*click)(row, col); });
 }
 
 bool GridView::eventFilter(QObject* /*watched*/, QEvent* event)
@@ -117,8 +118,8 @@ bool GridView::eventFilter(QObject* /*watched*/, QEvent* event)
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton)
         return false;
-    const auto [row, col] = cellNearest(mouse->position().toPoint());
-    route_.route([click = click_, row, col](FormController& c) { (c.*click)(row, col); });
+    const std::pair<int, int> cell = cellNearest(mouse->position().toPoint());
+    clickCell(cell.first, cell.second);
     return false;
 }
 

@@ -34,6 +34,7 @@ protected:
 private:
     // A reader's action on a cell clicks it, as the mouse does.
     void takeCellActions();
+    void clickCell(int row, int col);
     // The cell under a release, or the nearest one when the drag left the grid.
     std::pair<int, int> cellNearest(QPoint at) const;
 

@@ -17,6 +17,19 @@ LabelRow display(Label& label, Twips at, Face face, const char* role)
     return {label, LabelKind::display, at, face, colour::blackText, Qt::AlignCenter, true, role};
 }
 
+// The spin log scrolls, and a reader hears how many entries it holds.
+GridRow spinLog(GridModel& grid, Twips at, const char* role)
+{
+    return {.grid = grid, .at = at, .role = role, .scrolls = true, .tellsEntries = true};
+}
+
+// A button named by its caption whose colour tells a state.
+ButtonRow stateButton(Button& button, Twips at, Click click, std::string_view (*colourSays)(Colour))
+{
+    return {
+        .button = button, .at = at, .face = windowFace, .click = click, .colourSays = colourSays};
+}
+
 std::vector<Placement> columns(FormModel& f)
 {
     using C = FormController;
@@ -73,14 +86,7 @@ std::vector<Placement> columns(FormModel& f)
         heading(f.Label5, {5610, 1245, 540, 255}),
         display(f.lakut, {3720, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe real"),
         display(f.Lreal, {5400, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe akut"),
-        GridRow{f.tabelle3,
-                {3720, 2010, 2625, 4170},
-                "Wurfprotokoll",
-                colour::standard,
-                true,
-                nullptr,
-                nullptr,
-                true},
+        spinLog(f.tabelle3, {3720, 2010, 2625, 4170}, "Wurfprotokoll"),
         ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick},
 
         // Right column.
@@ -110,12 +116,7 @@ std::vector<Placement> columns(FormModel& f)
         display(f.Lrotat, {7155, 3420, 840, 375}, countFace, "Aktuelle Rotation"),
         heading(f.Label2, {8235, 3195, 495, 180}),
         display(f.lzahl, {8145, 3420, 615, 375}, countFace, "Aktuell geworfene Zahl"),
-        ButtonRow{f.okstart,
-                  {7140, 4080, 1680, 450},
-                  windowFace,
-                  &C::okstartClick,
-                  nullptr,
-                  &startButtonState},
+        stateButton(f.okstart, {7140, 4080, 1680, 450}, &C::okstartClick, &startButtonState),
         ButtonRow{f.okabbrechen, {7140, 4680, 1695, 435}, windowFace, &C::okabbrechenClick},
         ButtonRow{f.okextern, {7140, 5760, 1695, 435}, windowFace, &C::okexternClick},
         ButtonRow{f.okende, {7140, 6300, 1680, 450}, windowFace, &C::okendeClick},
