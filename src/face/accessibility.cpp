@@ -13,7 +13,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <string>
+#include <string_view>
 
 namespace ravelin {
 
@@ -21,10 +21,12 @@ namespace {
 
 void setName(QWidget& widget, const QString& name)
 {
-    widget.setAccessibleName(name);
+    // Every new name is announced; an unchanged one need not be.
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name);
     // A drop-down list's popup is a widget of its own, and takes the focus.
     if (auto* list = qobject_cast<QComboBox*>(&widget))
-        list->view()->setAccessibleName(name);
+        list->view()->setAccessibleName(name + QStringLiteral(", Auswahl"));
 }
 
 QString captionOf(const QWidget& widget)
@@ -54,7 +56,7 @@ void describe(QWidget& widget)
         widget.setAccessibleDescription(description);
 }
 
-QString spoken(const std::string& caption)
+QString spoken(std::string_view caption)
 {
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())).simplified();
 }
@@ -78,15 +80,43 @@ void describeForAccessibility(QWidget& part)
     }
 }
 
+void nameByCaption(QWidget& button)
+{
+    const QString name = captionOf(button);
+    if (!name.isEmpty())
+        setName(button, name);
+}
+
+void describeWithState(QWidget& widget, std::string_view state)
+{
+    QString description = spoken(state);
+    const QString tip = widget.toolTip().simplified();
+    if (!tip.isEmpty())
+        description += (description.isEmpty() ? QString() : QStringLiteral(". ")) + tip;
+    setDescription(widget, description);
+}
+
+void setDescription(QWidget& widget, const QString& description)
+{
+    if (widget.accessibleDescription() != description)
+        widget.setAccessibleDescription(description);
+}
+
 void nameWithValue(QLabel& box, const char* role)
 {
     QString name = QString::fromUtf8(role);
     const QString value = box.text().simplified();
     if (!value.isEmpty())
         name += QStringLiteral(": ") + value;
-    // Every new name is announced; an unchanged one need not be.
-    if (box.accessibleName() != name)
-        box.setAccessibleName(name);
+    setName(box, name);
+}
+
+void describeByText(QLabel& box) { setDescription(box, box.text().simplified()); }
+
+void describeEntries(QWidget& grid, int entries)
+{
+    setDescription(grid, entries == 1 ? QStringLiteral("1 Eintrag")
+                                      : QStringLiteral("%1 Eintr\u00e4ge").arg(entries));
 }
 
 void nameGridHeaders(const FormModel& form, GridTableModel& grid)

@@ -13,7 +13,7 @@
 namespace ravelin {
 
 ButtonView::ButtonView(const ButtonRow& row, QWidget& parent, EventRoute& route)
-    : button_(row.button),
+    : button_(row.button), namedByCaption_(row.role == nullptr), colourSays_(row.colourSays),
       widget_(row.look == ButtonLook::ownColour ? std::make_unique<FlatColourButton>(&parent)
                                                 : std::make_unique<QPushButton>(&parent))
 {
@@ -46,6 +46,10 @@ void ButtonView::apply()
     w.setVisible(button_.visible());
     if (hasOwnColour(button_.backColour()))
         setRoleColour(w, QPalette::Button, toQColor(button_.backColour()));
+    if (namedByCaption_)
+        nameByCaption(w);
+    if (colourSays_)
+        describeWithState(w, colourSays_(button_.backColour()));
 }
 
 bool ButtonView::eventFilter(QObject* /*watched*/, QEvent* event)

@@ -12,9 +12,10 @@
 
 namespace ravelin {
 
-// A push button: its caption and colour, and its click. Return and the
-// keypad's Enter press it while it has the focus, as Space does; no button
-// is a default, so neither key presses one from elsewhere.
+// A push button: its caption and colour, and its click; for a reader, the
+// caption it shows and the state its colour shows. Return and the keypad's
+// Enter press it while it has the focus, as Space does; no button is a
+// default, so neither key presses one from elsewhere.
 class ButtonView : public QObject, public ControlView {
 public:
     ButtonView(const ButtonRow& row, QWidget& parent, EventRoute& route);
@@ -29,6 +30,8 @@ protected:
 
 private:
     const Button& button_;
+    const bool namedByCaption_;
+    std::string_view (*const colourSays_)(Colour);
     std::unique_ptr<QPushButton> widget_;
 };
 

@@ -2,6 +2,7 @@
 #include "face/drive_list_view.h"
 
 #include "face/accessibility.h"
+#include "face/accessible_factory.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
 
@@ -13,6 +14,7 @@ DriveListView::DriveListView(const DriveListRow& row, QWidget& parent, EventRout
     : list_(row.list), widget_(std::make_unique<QComboBox>(&parent))
 {
     QComboBox& w = *widget_;
+    exposeAs(w, AccessibleAs::driveBox);
     w.setObjectName(fromModel(list_.name()));
     w.setGeometry(pixelsOf(row.at));
     w.setFont(fontOf(plainFace));

@@ -9,8 +9,9 @@
 
 namespace ravelin {
 
-GridTableModel::GridTableModel(GridModel& grid, QColor fixedColour, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid), fixedColour_(fixedColour)
+GridTableModel::GridTableModel(GridModel& grid, QColor fixedColour, CellSays cellSays,
+                               QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid), fixedColour_(fixedColour), cellSays_(cellSays)
 {
 }
 
@@ -51,6 +52,17 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
         if (hasOwnColour(c) && toQColor(c).lightness() < 100)
             return QBrush(Qt::white);
         return {};
+    }
+    case Qt::AccessibleTextRole: {
+        // Asked for first by a reader, who falls back to the shown text.
+        if (!cellSays_)
+            return {};
+        const std::string state = cellSays_(grid_, row, col);
+        if (state.empty())
+            return {};
+        const QString said = QString::fromUtf8(state.data(), static_cast<qsizetype>(state.size()));
+        const QString shown = data(index, Qt::DisplayRole).toString();
+        return shown.isEmpty() ? said : shown + QStringLiteral(", ") + said;
     }
     case Qt::TextAlignmentRole:
         return grid_.colAlignment(col) == ColumnAlignment::CentreTop

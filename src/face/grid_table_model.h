@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QStringList>
 
+#include <string>
+
 namespace ravelin {
 
 // Shows one grid of the core to a QTableView: maps rows, columns and roles,
@@ -15,7 +17,11 @@ class GridTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    GridTableModel(GridModel& grid, QColor fixedColour, QObject* parent = nullptr);
+    // cellSays, where given, puts a cell's state in words after its text
+    // for a reader; the colours show it on screen.
+    using CellSays = std::string (*)(const GridModel&, int row, int col);
+    GridTableModel(GridModel& grid, QColor fixedColour, CellSays cellSays = nullptr,
+                   QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -34,6 +40,7 @@ public:
 private:
     GridModel& grid_;
     QColor fixedColour_;
+    CellSays cellSays_;
     QStringList columnNames_;
     bool rowsFromZero_ = false;
 };

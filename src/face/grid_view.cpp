@@ -2,6 +2,7 @@
 #include "face/grid_view.h"
 
 #include "face/accessibility.h"
+#include "face/cell_action_selection.h"
 #include "face/plain_cell_delegate.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
@@ -21,7 +22,7 @@ constexpr int gridRowHeight = 11; // 37 rows fill the frequency grid, 25 the spi
 
 GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColour,
                    EventRoute& route)
-    : grid_(row.grid), route_(route), click_(row.click),
+    : grid_(row.grid), route_(route), click_(row.click), tellsEntries_(row.tellsEntries),
       view_(std::make_unique<QTableView>(&parent))
 {
     QTableView& view = *view_;
@@ -35,13 +36,18 @@ GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColou
         header->setMinimumSectionSize(1);
     }
     view.verticalHeader()->setDefaultSectionSize(gridRowHeight);
-    tableModel_ = new GridTableModel(grid_, fixedColour, &view);
+    tableModel_ = new GridTableModel(grid_, fixedColour, row.cellSays, &view);
     view.setModel(tableModel_);
+    if (click_)
+        takeCellActions();
     view.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view.setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view.setVerticalScrollBarPolicy(row.scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    view.setSelectionMode(QAbstractItemView::NoSelection);
+    // Qt serves a reader's action on a cell only where cells can be
+    // selected; the selection of the grid that takes clicks never selects.
+    view.setSelectionMode(click_ ? QAbstractItemView::SingleSelection
+                                 : QAbstractItemView::NoSelection);
     // Tab leaves the grid; the arrow keys move within it.
     view.setTabKeyNavigation(false);
     view.setItemDelegate(new PlainCellDelegate(&view));
@@ -88,6 +94,21 @@ void GridView::apply()
     }
     if (changes.topRow)
         view_->verticalScrollBar()->setValue(grid_.topRow());
+    if (tellsEntries_)
+        describeEntries(*view_, grid_.rowsInUse());
+}
+
+void GridView::takeCellActions()
+{
+    QItemSelectionModel* own = view_->selectionModel();
+    view_->setSelectionModel(new CellActionSelection(
+        tableModel_, [this](int row, int col) { clickCell(row, col); }, view_.get()));
+    delete own;
+}
+
+void GridView::clickCell(int row, int col)
+{
+    route_.route([click = click_, row, col](FormController& c) { (c.*click)(row, col); });
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event)
@@ -108,8 +129,7 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
     if (mouse->button() != Qt::LeftButton)
         return false;
     const std::pair<int, int> cell = cellNearest(mouse->position().toPoint());
-    route_.route(
-        [click = click_, cell](FormController& c) { (c.*click)(cell.first, cell.second); });
+    clickCell(cell.first, cell.second);
     return false;
 }
 
@@ -121,9 +141,7 @@ bool GridView::keyClicks(const QKeyEvent& key)
     if (!clicks || key.isAutoRepeat() || (key.modifiers() & ~Qt::KeypadModifier) != 0 ||
         !at.isValid())
         return false;
-    route_.route([click = click_, row = at.row(), col = at.column()](FormController& c) {
-        (c.*click)(row, col);
-    });
+    clickCell(at.row(), at.column());
     return true;
 }
 

@@ -37,12 +37,16 @@ protected:
 private:
     // Whether the key clicked the current cell.
     bool keyClicks(const QKeyEvent& key);
+    // A reader's action on a cell clicks it, as the mouse does.
+    void takeCellActions();
+    void clickCell(int row, int col);
     // The cell under a release, or the nearest one when the drag left the grid.
     std::pair<int, int> cellNearest(QPoint at) const;
 
     GridModel& grid_;
     EventRoute& route_;
     CellClick click_;
+    const bool tellsEntries_;
     std::unique_ptr<QTableView> view_;
     GridTableModel* tableModel_;
     // The release that ends a double-click: its first click has toggled already.

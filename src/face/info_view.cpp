@@ -2,6 +2,7 @@
 #include "face/info_view.h"
 
 #include "face/accessibility.h"
+#include "face/accessible_factory.h"
 #include "face/qt_colour.h"
 #include "face/rich_document_renderer.h"
 #include "face/view_support.h"
@@ -42,6 +43,7 @@ InfoView::InfoView(const ViewerRow& row, QWidget& parent)
     : viewer_(row.viewer), widget_(std::make_unique<FocusFramedBrowser>(&parent))
 {
     QTextBrowser& w = *widget_;
+    exposeAs(w, AccessibleAs::readOnlyDocument);
     w.setObjectName(fromModel(viewer_.name()));
     w.setGeometry(pixelsOf(row.at));
     w.setFont(fontOf(plainFace));
@@ -56,7 +58,13 @@ InfoView::InfoView(const ViewerRow& row, QWidget& parent)
 void InfoView::apply()
 {
     QTextBrowser& w = *widget_;
-    renderRichDocument(viewer_.document(), *w.document(), w.font());
+    // The text is set only when it differs from what the viewer holds: a
+    // reader hears every setting as the text deleted and inserted anew, and
+    // a viewer just made is shown again by the refresh that made it.
+    if (viewer_.document() != shown_) {
+        shown_ = viewer_.document();
+        renderRichDocument(shown_, *w.document(), w.font());
+    }
     // Every showing starts at the top, wherever filling the text left the cursor.
     w.moveCursor(QTextCursor::Start);
     w.verticalScrollBar()->setValue(0);

@@ -21,6 +21,8 @@ public:
 
 private:
     const RichTextViewer& viewer_;
+    // The document the viewer holds.
+    RichDocument shown_;
     std::unique_ptr<QTextBrowser> widget_;
 };
 

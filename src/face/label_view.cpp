@@ -35,7 +35,7 @@ LabelView::LabelView(const LabelRow& row, QWidget& parent)
             geometry.setHeight(needHeight);
     }
     w.setGeometry(geometry);
-    w.setWordWrap(row.kind == LabelKind::text);
+    w.setWordWrap(row.kind == LabelKind::guidance);
     if (row.kind != LabelKind::display)
         nameByRole(w, row.role);
 }
@@ -63,6 +63,10 @@ void LabelView::apply()
     // A display box's name carries the value it shows.
     if (row_.kind == LabelKind::display)
         nameWithValue(w, row_.role);
+    // The guidance box is the only place of its hints: its name says what
+    // it is, its description what it shows now.
+    if (row_.kind == LabelKind::guidance)
+        describeByText(w);
 }
 
 } // namespace ravelin

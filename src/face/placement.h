@@ -13,6 +13,7 @@
 #include <qnamespace.h>
 
 #include <array>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -56,7 +57,8 @@ struct ShapeRow {
 
 enum class LabelKind {
     heading,  // blue text that grows to its caption
-    text,     // a text of its own face and colour, wrapped at blanks to fit its box
+    guidance, // a text of its own face and colour, wrapped at blanks to fit its
+              // box, that a reader hears whole
     display,  // a boxed value the run writes; a reader hears it after the role
     fileName, // a name, shortened in its middle to fit; whole in its tool tip
 };
@@ -83,8 +85,12 @@ struct ButtonRow {
     Twips at;
     Face face;
     Click click;
+    // Without a role a button is named by the caption it shows.
     const char* role = nullptr;
     ButtonLook look = ButtonLook::styled;
+    // In words, what the button's colour shows, for the one button whose
+    // colour tells a state.
+    std::string_view (*colourSays)(Colour) = nullptr;
 };
 
 struct TextBoxRow {
@@ -113,6 +119,11 @@ struct GridRow {
     // Space and Return on the current cell call it too, as a reader is told.
     CellClick click = nullptr;
     const char* keysDo = nullptr;
+    // In words, what a cell's colours show, for the grid whose colours tell states.
+    std::string (*cellSays)(const GridModel&, int row, int col) = nullptr;
+    // Whether a reader hears how many rows the grid holds, for the log
+    // whose rows stand ready far beyond its entries.
+    bool tellsEntries = false;
 };
 
 struct ViewerRow {

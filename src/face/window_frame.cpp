@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/window_frame.h"
 
+#include "face/accessible_factory.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
 #include "face/window_icon.h"
@@ -11,6 +12,7 @@ namespace ravelin {
 
 void dressWindow(QWidget& window)
 {
+    exposeAs(window, AccessibleAs::window);
     window.setWindowTitle(QStringLiteral("Praxis / EC / Ravelin dual    V12.01"));
     window.setWindowIcon(ravelinIcon());
     // Nothing is laid out again at another size: a maximized window would

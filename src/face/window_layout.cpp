@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/window_layout.h"
 
+#include "window/colour_meaning.h"
+
 namespace ravelin {
 
 namespace {
@@ -13,6 +15,23 @@ LabelRow heading(Label& label, Twips at, Qt::Alignment align = leftTop, const ch
 LabelRow display(Label& label, Twips at, Face face, const char* role)
 {
     return {label, LabelKind::display, at, face, colour::blackText, Qt::AlignCenter, true, role};
+}
+
+// The spin log scrolls, and a reader hears how many entries it holds.
+GridRow spinLog(GridModel& grid, Twips at, const char* role)
+{
+    return {.grid = grid, .at = at, .role = role, .scrolls = true, .tellsEntries = true};
+}
+
+// A button in its own colour, named by its caption, whose colour tells a state.
+ButtonRow stateButton(Button& button, Twips at, Click click, std::string_view (*colourSays)(Colour))
+{
+    return {.button = button,
+            .at = at,
+            .face = windowFace,
+            .click = click,
+            .look = ButtonLook::ownColour,
+            .colourSays = colourSays};
 }
 
 // The frame round the right column, then the left column.
@@ -33,7 +52,8 @@ std::vector<Placement> leftColumn(FormModel& f)
                 false,
                 &C::tabelle1Click,
                 "Leertaste oder Eingabetaste markiert die Zahl der aktuellen Zeile "
-                "oder hebt ihre Markierung auf."},
+                "oder hebt ihre Markierung auf.",
+                &frequencyCellState},
         // The green grid shows its light green in every cell.
         GridRow{f.tabelle2,
                 {2835, 315, 420, 6180},
@@ -62,7 +82,7 @@ std::vector<Placement> middleColumn(FormModel& f)
     using C = FormController;
     return {
         LabelRow{f.text,
-                 LabelKind::text,
+                 LabelKind::guidance,
                  {3420, 240, 3360, 885},
                  plainFace,
                  colour::darkGreyText,
@@ -74,8 +94,8 @@ std::vector<Placement> middleColumn(FormModel& f)
         heading(f.Label5, {5610, 1245, 540, 255}),
         display(f.lakut, {3720, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe real"),
         display(f.Lreal, {5400, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe akut"),
-        GridRow{f.tabelle3, {3720, 2010, 2625, 4170}, "Wurfprotokoll", colour::standard, true},
-        ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick, "Info/Ende Info"},
+        spinLog(f.tabelle3, {3720, 2010, 2625, 4170}, "Wurfprotokoll"),
+        ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick},
     };
 }
 
@@ -109,12 +129,7 @@ std::vector<Placement> rightColumn(FormModel& f)
         display(f.Lrotat, {7155, 3420, 840, 375}, countFace, "Aktuelle Rotation"),
         heading(f.Label2, {8235, 3195, 495, 180}),
         display(f.lzahl, {8145, 3420, 615, 375}, countFace, "Aktuell geworfene Zahl"),
-        ButtonRow{f.okstart,
-                  {7140, 4080, 1680, 450},
-                  windowFace,
-                  &C::okstartClick,
-                  "Start/Weiter",
-                  ButtonLook::ownColour},
+        stateButton(f.okstart, {7140, 4080, 1680, 450}, &C::okstartClick, &startButtonState),
         ButtonRow{f.okabbrechen, {7140, 4680, 1695, 435}, windowFace, &C::okabbrechenClick},
         ButtonRow{f.okextern, {7140, 5760, 1695, 435}, windowFace, &C::okexternClick},
         ButtonRow{f.okende, {7140, 6300, 1680, 450}, windowFace, &C::okendeClick},

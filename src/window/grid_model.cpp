@@ -52,6 +52,8 @@ void GridModel::setTextAt(int row, int col, std::string_view text)
 {
     if (!contains(row, col))
         return;
+    if (!text.empty())
+        noteRowInUse(row);
     std::string& cell = texts_[index(row, col)];
     if (cell == text)
         return;
@@ -125,6 +127,7 @@ void GridModel::clear()
             }
         }
     }
+    rowsInUse_ = 0;
 }
 
 GridModel::Changes GridModel::takeChanges()

@@ -60,6 +60,9 @@ public:
 
     // Every cell loses its text and colour; layout stays.
     void clear();
+    // The rows up to the last one given a text since the grid was last
+    // cleared: the entries of a log that is written row by row.
+    int rowsInUse() const { return rowsInUse_; }
 
     // What changed since the view last looked, so that a refresh touches
     // only those rows. takeChanges() hands it over and starts afresh.
@@ -77,6 +80,7 @@ private:
     bool contains(int row, int col) const;
     std::size_t index(int row, int col) const;
     void markRow(int row);
+    void noteRowInUse(int row) { rowsInUse_ = std::max(rowsInUse_, row + 1); }
 
     std::string name_;
     std::string toolTip_;
@@ -87,6 +91,7 @@ private:
     int col_ = 0;
     int topRow_ = 0;
     int selEndRow_ = 0;
+    int rowsInUse_ = 0;
     std::vector<std::string> texts_;
     std::vector<Colour> colours_;
     std::vector<int> widths_;

@@ -6,7 +6,14 @@ Starts the program under its own Xvfb with the accessibility bus switched on,
 reads its tree through AT-SPI and checks that every push button, option,
 text box, grid and list has a name; that the grids' columns carry the
 headings shown above them and the number grids' rows their number 0..36;
-and that the box of the drawn number says the number once a triple is done.
+that the box of the drawn number says the number once a triple is done;
+that the window is a window named by its title, the drive box "Laufwerk"
+with the drive as its text, the info viewer a read-only document whose text
+is set once; that Start and Info are named by their caption and Start
+described by the state its colour shows, the guidance box by its text, the
+log by its number of entries, each change announced; that a marked number's
+cells and a triple's candidates say so, and a cell's action marks. A second
+start imports a permanence and checks that the reader gets the file's name.
 The count is typed with the keyboard, Start is pressed through its
 accessible action, as a screen reader user would.
 
@@ -20,6 +27,10 @@ import sys
 import time
 
 NUMBER_BOX = "Aktuell geworfene Zahl"
+GUIDANCE = "Hinweise"
+MARKED = 9
+# Longer than the label under the count shows it whole.
+PERMANENCE = "permanenz-spielbank-hamburg-tisch-eins.txt"
 COLUMNS = {
     "Häufigkeiten der Zahlen 0 bis 36": ["Zahl", "Anzahl", "2fach", "3fach"],
     "Wurfnummer des ersten Erscheinens markierter Zahlen": ["Erstes Erscheinen (Wurf)"],
@@ -37,14 +48,33 @@ def check(ok, what):
         print("FAIL:", what, file=sys.stderr)
 
 
+def pump():
+    """Hands the events that came in to their listeners."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
 def wait_for(what, probe, seconds=10.0):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
+        pump()
         found = probe()
         if found:
             return found
         time.sleep(0.1)
     sys.exit(what)
+
+
+def check_soon(probe, what, seconds=3.0):
+    """A check of what the program shows once it has handled what came before."""
+    end = time.monotonic() + seconds
+    while not probe():
+        if time.monotonic() > end:
+            check(False, what())
+            return
+        pump()
+        time.sleep(0.1)
 
 
 def walk(node):
@@ -62,6 +92,8 @@ def main():
     if len(sys.argv) != 3:
         sys.exit("usage: a11y_tree.py PROGRAM OUTPUT_FOLDER")
     program, out = sys.argv[1:]
+    # The second start runs in a folder of its own.
+    program = os.path.abspath(program)
     os.makedirs(out, exist_ok=True)
     if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
         sys.exit("needs a session bus of its own: run under dbus-run-session")
@@ -88,10 +120,24 @@ def main():
         for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_ACCESSIBILITY"):
             env.pop(name, None)
         os.environ["DISPLAY"] = env["DISPLAY"]
-        program_log = open(os.path.join(out, "program-a11y.log"), "w")
-        ravelin = subprocess.Popen([program], env=env, stdout=program_log, stderr=program_log)
-        children.append(ravelin)
+
+        def launch(log_name, folder=None):
+            log = open(os.path.join(out, log_name), "w")
+            started = subprocess.Popen([program], env=env, stdout=log, stderr=log, cwd=folder)
+            children.append(started)
+            return started
+
+        ravelin = launch("program-a11y.log")
         run(ravelin)
+        ravelin.terminate()
+        ravelin.wait(5)
+        # The import panel opens on the folder the program starts in.
+        folder = os.path.join(out, "a11y-permanence")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, PERMANENCE), "w", newline="") as permanence:
+            permanence.write("Spielbank Hamburg\r\nTisch 1\r\nLesetest\r\n")
+            permanence.write("".join(f"{spin}\r\n" for spin in (5, 17, 30, 8, 22, 11)))
+        run_import(launch("program-a11y-import.log", folder))
     finally:
         for child in reversed(children):
             if child.poll() is None:
@@ -102,10 +148,29 @@ def main():
                     child.kill()
 
 
-def run(ravelin):
-    global pyatspi
+def start_reading():
+    global pyatspi, GLib
     import pyatspi
+    from gi.repository import GLib
 
+    pyatspi.Registry.registerEventListener(
+        lambda event: heard.append((event.type, event.source, event.any_data)),
+        "object:property-change:accessible-name", "object:property-change:accessible-description",
+        "object:text-changed")
+
+
+# Every change announced since the last look: (kind, source, what it carries:
+# the text inserted or deleted, for a property the object itself).
+heard = []
+
+
+def announced(kind, node):
+    """What the changes of a kind announced for a node carry."""
+    pump()
+    return [data for (what, source, data) in heard if what.startswith(kind) and source == node]
+
+
+def application_of(ravelin):
     def application():
         if ravelin.poll() is not None:
             sys.exit("the program ended before its tree showed")
@@ -114,19 +179,30 @@ def run(ravelin):
                 return app
         return None
 
-    app = wait_for("the program never showed on the accessibility bus", application, 20)
+    return wait_for("the program never showed on the accessibility bus", application, 20)
+
+
+def press(button):
+    action = button.queryAction()
+    presses = [i for i in range(action.nActions) if action.getName(i) == "Press"]
+    check(presses != [], f"{button.name!r} offers no press")
+    if presses:
+        action.doAction(presses[0])
+    return presses != []
+
+
+def run(ravelin):
+    start_reading()
+    app = application_of(ravelin)
     nodes = list(walk(app))
 
     def named(role, name):
         return [n for n in nodes if n.getRole() == role and n.name == name]
 
-    def press(button):
-        action = button.queryAction()
-        presses = [i for i in range(action.nActions) if action.getName(i) == "Press"]
-        check(presses != [], f"{button.name!r} offers no press")
-        if presses:
-            action.doAction(presses[0])
-        return presses != []
+    # The window is a window, not a client area, named by its title.
+    tops = [n for n in app if n is not None]
+    check([n.getRole() for n in tops] == [pyatspi.ROLE_FRAME],
+          f"the program's top level reads as {[n.getRoleName() for n in tops]}")
 
     # The import panel opened through its button, as a reader's user opens it.
     imports = named(pyatspi.ROLE_PUSH_BUTTON, "Import")
@@ -150,6 +226,15 @@ def run(ravelin):
         check(len(found) >= least, f"{len(found)} of kind {kind}, expected at least {least}")
         for node in found:
             check(node.name.strip() != "", f"a {kind} without a name")
+    # The drive box is named by its role and holds one of its drives.
+    drives = [n for n in panel if n.getRole() == pyatspi.ROLE_COMBO_BOX]
+    check([n.name for n in drives] == ["Laufwerk"], f"the drive box reads as {[n.name for n in drives]}")
+    texts = [n.queryText() for n in drives if "Text" in n.get_interfaces()]
+    check(texts != [], "the drive box holds no text to read")
+    if texts:
+        drive = texts[0].getText(0, -1)
+        entries = [n.name for n in walk(drives[0]) if n.getRole() == pyatspi.ROLE_LIST_ITEM]
+        check(drive != "" and drive in entries, f"the drive box holds {drive!r} of {entries}")
     closes = [n for n in panel if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Import abbrechen"]
     if closes:
         press(closes[0])
@@ -171,12 +256,38 @@ def run(ravelin):
 
     number_boxes = [n for n in nodes if n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith(NUMBER_BOX)]
     check(len(number_boxes) == 1, f"the number box found {len(number_boxes)} times")
-    starts = named(pyatspi.ROLE_PUSH_BUTTON, "Start/Weiter")
+    starts = named(pyatspi.ROLE_PUSH_BUTTON, "Start")
+    check(len(starts) == 1, f"Start found {len(starts)} times by its caption")
+    infos = named(pyatspi.ROLE_PUSH_BUTTON, "Info")
+    check(len(infos) == 1, f"Info found {len(infos)} times by its caption")
+    guidances = named(pyatspi.ROLE_LABEL, GUIDANCE)
+    check(len(guidances) == 1, f"the guidance box found {len(guidances)} times")
     logs = named(pyatspi.ROLE_TABLE, "Wurfprotokoll")
-    if len(number_boxes) != 1 or len(starts) != 1 or len(logs) != 1:
+    frequencies = named(pyatspi.ROLE_TABLE, "Häufigkeiten der Zahlen 0 bis 36")
+    if len(number_boxes) != 1 or len(starts) != 1 or len(logs) != 1 or len(infos) != 1 \
+            or len(guidances) != 1 or len(frequencies) != 1:
         return
-    number_box, start, log = number_boxes[0], starts[0], logs[0].queryTable()
+    number_box, start, log, info = number_boxes[0], starts[0], logs[0].queryTable(), infos[0]
+    guidance = guidances[0]
+    pump()
     check(number_box.name == NUMBER_BOX, f"the number box before any spin reads {number_box.name!r}")
+    check(start.description.startswith("Grün"), f"Start before any spin is described {start.description!r}")
+    check(logs[0].description == "0 Einträge", f"the empty log is described {logs[0].description!r}")
+    # The panel left, the guidance is the one at start again.
+    check_soon(lambda: guidance.description.startswith("Anzahl der gewünschten Würfe eingeben"),
+               lambda: f"the guidance box at start is described {guidance.description!r}")
+
+    # A number is marked through a cell's action, as a click marks it.
+    table = frequencies[0].queryTable()
+    cell = table.getAccessibleAt(MARKED, 1).queryAction()
+    toggles = [i for i in range(cell.nActions) if cell.getName(i).lower() == "toggle"]
+    check(toggles != [], f"a cell offers only {[cell.getName(i) for i in range(cell.nActions)]}")
+    if toggles:
+        cell.doAction(toggles[0])
+        marked = f"{MARKED}, markiert"
+        check_soon(lambda: table.getAccessibleAt(MARKED, 0).name == marked,
+                   lambda: f"the marked number's cell reads {table.getAccessibleAt(MARKED, 0).name!r}")
+        check(table.getAccessibleAt(MARKED + 1, 0).name == str(MARKED + 1), "an unmarked number reads as marked")
 
     # The count is typed into its box, clicked into as a user would once the
     # panel has gone again.
@@ -185,6 +296,9 @@ def run(ravelin):
     window = wait_for("no window named Ravelin", lambda: subprocess.run(
         ["xdotool", "search", "--onlyvisible", "--name", "Ravelin"],
         capture_output=True, text=True, timeout=5).stdout.split()[:1], 10)[0]
+    title = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True,
+                           timeout=5).stdout.rstrip("\n")
+    check([n.name for n in tops] == [title], f"the window is named {[n.name for n in tops]}, not {title!r}")
     subprocess.run(["xdotool", "windowfocus", "--sync", window], timeout=10, check=True)
     time.sleep(0.3)
     if counts:
@@ -197,23 +311,39 @@ def run(ravelin):
     wait_for("Start never became enabled after the count was typed",
              lambda: start.getState().contains(pyatspi.STATE_ENABLED), 5)
 
+    # The first spin opens a triple: Start turns red and into "Weiter", the
+    # guidance says who makes the numbers, the spin's six-group are the
+    # candidates, the log holds one entry. Each change is announced.
+    heard.clear()
+    if not press(start):
+        return
+    check_soon(lambda: start.name == "Weiter", lambda: f"Start after one spin reads {start.name!r}")
+    check(start.description.startswith("Rot"), f"Start in a triple is described {start.description!r}")
+    check(announced("object:property-change:accessible-name", start) != [],
+          "Start's new name was not announced")
+    check(announced("object:property-change:accessible-description", start) != [],
+          "Start's new description was not announced")
+    check_soon(lambda: guidance.description == "Der Computer erzeugt die Zahlen...",
+               lambda: f"the guidance after one spin is described {guidance.description!r}")
+    check(announced("object:property-change:accessible-description", guidance) != [],
+          "the guidance's change was not announced")
+    candidates = [r for r in range(table.nRows) if table.getAccessibleAt(r, 3).name.endswith("Kandidat")]
+    check(len(candidates) == 6, f"the triple's candidates read so in rows {candidates}")
+    check_soon(lambda: logs[0].description == "1 Eintrag",
+               lambda: f"the log after one spin is described {logs[0].description!r}")
+
     # One spin a press: a triple is done when the log's first row shows its number.
     def composed():
         cell = log.getAccessibleAt(0, 0)
         return cell.name if cell is not None and cell.name else None
 
-    action = start.queryAction()
-    press = [i for i in range(action.nActions) if action.getName(i) == "Press"]
-    check(press != [], f"Start offers no press, only {[action.getName(i) for i in range(action.nActions)]}")
-    if not press:
-        return
     number = None
     for _ in range(12):
-        action.doAction(press[0])
-        time.sleep(0.4)
         number = composed()
         if number:
             break
+        press(start)
+        time.sleep(0.4)
     check(number is not None and number.isdigit() and 0 <= int(number) <= 36,
           f"no number composed after the presses: {number!r}")
     if number is not None:
@@ -221,6 +351,77 @@ def run(ravelin):
         wait_for(f"the number box reads {number_box.name!r}, not {expected!r}",
                  lambda: number_box.name == expected, 3)
         print(f"after one triple the number box reads {number_box.name!r}")
+        check_soon(lambda: start.description.startswith("Grün"),
+                   lambda: f"Start after a triple is described {start.description!r}")
+        heard.clear()
+        press(start)
+        check_soon(lambda: logs[0].description == "2 Einträge",
+                   lambda: f"the log after the next spin is described {logs[0].description!r}")
+        check(announced("object:property-change:accessible-description", logs[0]) != [],
+              "the log's growth was not announced")
+
+    # The info viewer: a read-only document, its text set once as it opens.
+    heard.clear()
+    press(info)
+    check_soon(lambda: info.name == "Ende Info", lambda: f"Info with the viewer open reads {info.name!r}")
+
+    def viewer_shown():
+        shown = [n for n in walk(app) if n.name == "Infotext" and n.getState().contains(pyatspi.STATE_SHOWING)]
+        return shown or None
+
+    viewer = wait_for("the info viewer never showed", viewer_shown, 5)[0]
+    check(viewer.getRole() == pyatspi.ROLE_DOCUMENT_FRAME, f"the info viewer reads as {viewer.getRoleName()}")
+    check(viewer.getState().contains(pyatspi.STATE_READ_ONLY), "the info viewer is not read-only")
+    check(viewer.queryText().characterCount > 0, "the info viewer holds no text to read")
+    # What Qt deletes before it inserts is the empty viewer's nothing, as blanks.
+    inserted = [text for text in announced("object:text-changed:insert", viewer) if text]
+    check(len(inserted) == 1, f"opening the viewer set its text {len(inserted)} times")
+    press(info)
+    check_soon(lambda: info.name == "Info", lambda: f"Info with the viewer closed reads {info.name!r}")
+
+
+def run_import(ravelin):
+    """Imports a permanence through the panel: the reader gets the file's name."""
+    app = application_of(ravelin)
+    nodes = list(walk(app))
+    imports = [n for n in nodes if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Import"]
+    if len(imports) != 1 or not press(imports[0]):
+        check(False, "no Import to press")
+        return
+
+    def file_listed():
+        for files in walk(app):
+            if files.getRole() == pyatspi.ROLE_LIST and files.name == "Permanenzdateien":
+                items = [n for n in files if n is not None and n.name == PERMANENCE]
+                if items:
+                    return items
+        return None
+
+    item = wait_for("the permanence is not listed in the import panel", file_listed, 5)[0].queryAction()
+    toggles = [i for i in range(item.nActions) if item.getName(i).lower() == "toggle"]
+    check(toggles != [], "a file of the list offers no action")
+    if not toggles:
+        return
+    item.doAction(toggles[0])
+
+    def ok_enabled():
+        oks = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "OK"
+               and n.getState().contains(pyatspi.STATE_ENABLED)]
+        return oks or None
+
+    press(wait_for("OK never became enabled for the chosen file", ok_enabled, 5)[0])
+
+    def guidance_shows_header():
+        boxes = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_LABEL and n.name == GUIDANCE
+                 and "Spielbank Hamburg" in n.description]
+        return boxes or None
+
+    check_soon(guidance_shows_header, lambda: "the guidance box does not read the permanence's header")
+    # The label under the count shows the file's name, shortened where it is
+    # long; a reader gets it whole.
+    told = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_LABEL
+            and (PERMANENCE in n.name or PERMANENCE in n.description)]
+    check(told != [], f"no label tells the reader the imported file {PERMANENCE!r}")
 
 
 if __name__ == "__main__":

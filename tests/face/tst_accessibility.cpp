@@ -6,9 +6,12 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
+#include <QTableView>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace ravelin;
@@ -115,7 +118,6 @@ private slots:
         for (const QString& name : names) {
             auto* widget = window->findChild<QWidget*>(name);
             QVERIFY2(widget, qPrintable(name));
-            // A drop-down list speaks its current entry on Linux; the name is still set.
             const QString spoken = widget->accessibleName();
             QVERIFY2(spoken.size() > 1, qPrintable(name + ": \"" + spoken + "\""));
             QVERIFY2(!spoken.contains('\r') && !spoken.contains('\n'), qPrintable(name));
@@ -134,32 +136,168 @@ private slots:
             if (widget->toolTip().isEmpty())
                 continue;
             ++withTip;
+            // A state shown by colour may come before the tool tip.
             const QString description = accessibleText(widget, QAccessible::Description);
             // The grid that takes keys goes on to say what they do.
-            if (widget->objectName() == "tabelle1")
-                QVERIFY2(description.startsWith(widget->toolTip().simplified() + ". "),
-                         qPrintable(description));
-            else
-                QCOMPARE(description, widget->toolTip().simplified());
+            const QString tip = widget->toolTip().simplified();
+            const bool saysKeys = widget->objectName() == "tabelle1";
+            QVERIFY2(saysKeys ? description.startsWith(tip + ". ")
+                              : description == tip || description.endsWith(". " + tip),
+                     qPrintable(widget->objectName() + ": " + description));
         }
         QVERIFY2(withTip >= 20, qPrintable(QString::number(withTip)));
         QCOMPARE(accessibleText(window->findChild<QWidget*>("okresetl"), QAccessible::Description),
                  QString::fromUtf8("L\u00f6scht alle Markierungen im obigen grauen Feld"));
     }
 
-    // Start turns into "Weiter" once a triple is under way; its name stays the
-    // one of its role.
-    void buttonsWithChangingCaptionsKeepTheirName()
+    // Start turns into "Weiter" once a triple is under way, and is red until
+    // its number is composed; Info turns into "Ende Info" while the viewer is
+    // open. A reader hears the caption shown and the state the colour shows;
+    // the screen-reader run hears each change announced.
+    void buttonsSayTheirCaptionAndState()
     {
         auto* okstart = window->findChild<QPushButton*>("okstart");
-        QVERIFY(okstart);
-        const QString before = accessibleText(okstart, QAccessible::Name);
+        auto* okinfo = window->findChild<QPushButton*>("okinfo");
+        const auto name = [](QWidget* w) { return accessibleText(w, QAccessible::Name); };
+        const auto description = [](QWidget* w) {
+            return accessibleText(w, QAccessible::Description);
+        };
+        QCOMPARE(name(okstart), QString("Start"));
+        QCOMPARE(name(okinfo), QString("Info"));
+        const QString ready = description(okstart);
+        QVERIFY2(ready.startsWith(QString::fromUtf8("Gr\u00fcn")), qPrintable(ready));
+
         QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "30");
-        QVERIFY(okstart->isEnabled());
         QTest::mouseClick(okstart, Qt::LeftButton);
         QCOMPARE(okstart->text(), QString("Weiter"));
-        QCOMPARE(accessibleText(okstart, QAccessible::Name), before);
-        QVERIFY(before.contains(okstart->text()));
+        QCOMPARE(name(okstart), QString("Weiter"));
+        QCOMPARE(description(okstart),
+                 QString::fromUtf8("Rot: Dreiergruppe l\u00e4uft. Startet die Simulation"));
+
+        // The third spin composes the number: green again, still "Weiter".
+        QTest::mouseClick(okstart, Qt::LeftButton);
+        QTest::mouseClick(okstart, Qt::LeftButton);
+        QCOMPARE(description(okstart), ready);
+
+        okinfo->click();
+        QCOMPARE(name(okinfo), QString("Ende Info"));
+        okinfo->click();
+        QCOMPARE(name(okinfo), QString("Info"));
+    }
+
+    // The guidance box shows the start hint, the computer's line and the end
+    // of the run, and nowhere else are they shown: a reader hears what it
+    // shows now.
+    void theGuidanceIsHeardAsShown()
+    {
+        auto* guidance = window->findChild<QLabel*>("text");
+        const auto heard = [&] { return accessibleText(guidance, QAccessible::Description); };
+        QCOMPARE(accessibleText(guidance, QAccessible::Name), QString("Hinweise"));
+        QVERIFY(!guidance->text().trimmed().isEmpty());
+        QCOMPARE(heard(), guidance->text().simplified());
+        QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "3");
+        auto* okstart = window->findChild<QPushButton*>("okstart");
+        QTest::mouseClick(okstart, Qt::LeftButton);
+        QCOMPARE(heard(), QString("Der Computer erzeugt die Zahlen..."));
+        for (int press = 0; press < 12 && okstart->isEnabled(); ++press)
+            QTest::mouseClick(okstart, Qt::LeftButton);
+        QVERIFY2(heard().endsWith("*** ENDE ***"), qPrintable(heard()));
+    }
+
+    // A marked number is shown by the light green of its cell, a candidate of
+    // the triple by the blue of its cell: a reader hears both in words, and
+    // marks a number with a cell's action as a click does.
+    void markedAndCandidateCellsSaySo()
+    {
+        auto* grid = window->findChild<QTableView*>("tabelle1");
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(grid)->tableInterface();
+        QVERIFY(table);
+        const auto heard = [&](int row, int col) {
+            return table->cellAt(row, col)->text(QAccessible::Name);
+        };
+        const auto paper = [&](int row, int col) {
+            return grid->model()->index(row, col).data(Qt::BackgroundRole).value<QBrush>().color();
+        };
+        QCOMPARE(heard(9, 0), QString("9"));
+        const QColor unmarked = paper(9, 0);
+
+        QAccessibleActionInterface* action = table->cellAt(9, 1)->actionInterface();
+        QVERIFY(action);
+        QVERIFY(action->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        action->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(paper(9, 0) != unmarked);
+        QCOMPARE(heard(9, 0), QString("9, markiert"));
+        QCOMPARE(heard(9, 1), QString("markiert"));
+        QCOMPARE(heard(8, 0), QString("8"));
+
+        // The first spin of a triple paints its group's six numbers blue.
+        spins.addNumber(15);
+        QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "30");
+        QTest::mouseClick(window->findChild<QPushButton*>("okstart"), Qt::LeftButton);
+        int candidates = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const bool blue = paper(row, 3) == QColor(0, 0, 192);
+            QCOMPARE(heard(row, 3).endsWith("Kandidat"), blue);
+            candidates += blue;
+        }
+        QCOMPARE(candidates, 6);
+
+        table->cellAt(9, 2)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+        QCOMPARE(paper(9, 0), unmarked);
+        QCOMPARE(heard(9, 0), QString("9"));
+    }
+
+    // The log's table always has its thousands of rows; a reader hears how
+    // many of them hold entries, a triple's first spin making one.
+    void theLogSaysHowManyEntriesItHolds()
+    {
+        auto* log = window->findChild<QWidget*>("tabelle3");
+        const auto heard = [&] { return accessibleText(log, QAccessible::Description); };
+        QCOMPARE(heard(), QString::fromUtf8("0 Eintr\u00e4ge"));
+        QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "30");
+        auto* okstart = window->findChild<QPushButton*>("okstart");
+        QTest::mouseClick(okstart, Qt::LeftButton);
+        QCOMPARE(heard(), QString("1 Eintrag"));
+        for (int press = 0; press < 3; ++press)
+            QTest::mouseClick(okstart, Qt::LeftButton);
+        QCOMPARE(heard(), QString::fromUtf8("2 Eintr\u00e4ge"));
+    }
+
+    // The window is a window named by its title, not a client area; the
+    // drive box is named by its role and holds the drive as its value, where
+    // Qt names a drop-down list by its entry; the viewer is a read-only
+    // document whose text a reader can read, not a label.
+    void theWindowTheDriveBoxAndTheViewerAreWhatTheyAre()
+    {
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
+        QCOMPARE(frame->role(), QAccessible::Window);
+        QCOMPARE(frame->text(QAccessible::Name), window->windowTitle());
+
+        openPanels();
+        auto* drives = window->findChild<QComboBox*>("Drive1");
+        QVERIFY(!drives->currentText().isEmpty());
+        QAccessibleInterface* drive = QAccessible::queryAccessibleInterface(drives);
+        QCOMPARE(drive->role(), QAccessible::ComboBox);
+        QCOMPARE(drive->text(QAccessible::Name), QString("Laufwerk"));
+        QCOMPARE(drive->text(QAccessible::Value), drives->currentText());
+        QAccessibleTextInterface* driveText = drive->textInterface();
+        QVERIFY(driveText);
+        QCOMPARE(driveText->text(0, driveText->characterCount()), drives->currentText());
+        QCOMPARE(drive->childCount(), 1);
+        QCOMPARE(drive->child(0)->object(), drives->view());
+
+        auto* shown = window->findChild<QTextEdit*>("infotext");
+        QAccessibleInterface* viewer = QAccessible::queryAccessibleInterface(shown);
+        QCOMPARE(viewer->role(), QAccessible::Document);
+        QVERIFY(viewer->state().readOnly);
+        QAccessibleTextInterface* text = viewer->textInterface();
+        QVERIFY(text);
+        QVERIFY(!shown->toPlainText().isEmpty());
+        QCOMPARE(text->text(0, text->characterCount()), shown->toPlainText());
+        text->setSelection(0, 2, 7);
+        QCOMPARE(shown->textCursor().selectedText(), shown->toPlainText().mid(2, 5));
     }
 
     // A reader hears each display box's value after its name, whichever way

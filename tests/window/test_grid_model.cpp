@@ -81,6 +81,26 @@ TEST(GridModelTest, ClearEmptiesCellsButKeepsLayoutAndCurrentCell)
     EXPECT_EQ(g.row(), 3);
 }
 
+// A log's entries: the rows up to the last one written; colours and
+// emptied cells add none, clearing leaves none.
+TEST(GridModelTest, RowsInUseReachTheLastRowWrittenUntilCleared)
+{
+    GridModel g("g", 10, 4, 1);
+    EXPECT_EQ(g.rowsInUse(), 0);
+    g.setColourAt(7, 0, 0xC0FFC0);
+    g.setTextAt(8, 1, "");
+    EXPECT_EQ(g.rowsInUse(), 0);
+    g.setTextAt(2, 1, "3/1");
+    EXPECT_EQ(g.rowsInUse(), 3);
+    g.setTextAt(4, 0, "9");
+    EXPECT_EQ(g.rowsInUse(), 5);
+    g.setTextAt(1, 2, std::string(40, 'x'));
+    g.setTextAt(4, 0, "");
+    EXPECT_EQ(g.rowsInUse(), 5);
+    g.clear();
+    EXPECT_EQ(g.rowsInUse(), 0);
+}
+
 TEST(GridModelTest, ChangesCoverExactlyTheTouchedRows)
 {
     GridModel g("g", 5000, 4, 1);
