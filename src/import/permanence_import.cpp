@@ -18,15 +18,17 @@ bool importPermanence(FormModel& form, FileSystem& files, const std::string& fol
     // Everything is read and every list and text made before the first
     // change, so that a file that fails at any point, memory included,
     // changes nothing at all.
-    std::optional<Permanence> read;
-    {
-        const std::unique_ptr<FileSystem::OpenFile> file = files.open(pathInFolder(folder, name));
-        if (!file)
-            return false;
-        read =
-            readPermanence([&](char* buffer, std::size_t size) { return file->read(buffer, size); },
-                           {1, trailingSlots});
-    }
+    const std::string path = pathInFolder(folder, name);
+    // Each reading opens the file anew and closes it when done; a file that
+    // cannot be opened is one whose reading fails.
+    std::optional<Permanence> read = readPermanence(
+        [&]() -> PermanenceItems::Source {
+            std::shared_ptr<FileSystem::OpenFile> file = files.open(path);
+            return [file](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+                return file ? file->read(buffer, size) : std::nullopt;
+            };
+        },
+        {1, trailingSlots});
     if (!read)
         return false;
 

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 namespace ravelin {
 
@@ -30,91 +29,93 @@ std::string headerLine(std::string_view bytes)
     return line;
 }
 
-// The spins as they are read, in blocks of a fixed size: growing never copies
-// what is held, and the list in the end is sized exactly once.
-class SpinBlocks {
-public:
-    void push(double value)
-    {
-        if (free_ == 0) {
-            blocks_.push_back(std::make_unique<double[]>(blockSize));
-            free_ = blockSize;
-        }
-        blocks_.back()[blockSize - free_--] = value;
-    }
-
-    std::vector<double> take(std::size_t roomBefore, std::size_t roomAfter)
-    {
-        const std::size_t count = blocks_.size() * blockSize - free_;
-        std::vector<double> all;
-        all.reserve(roomBefore + count + roomAfter);
-        all.resize(roomBefore, 0);
-        for (std::size_t i = 0; i < blocks_.size(); ++i) {
-            const double* block = blocks_[i].get();
-            const std::size_t n = i + 1 < blocks_.size() ? blockSize : blockSize - free_;
-            all.insert(all.end(), block, block + n);
-            blocks_[i].reset();
-        }
-        return all;
-    }
-
-private:
-    static constexpr std::size_t blockSize = 8192;
-    std::vector<std::unique_ptr<double[]>> blocks_;
-    std::size_t free_ = 0;
-};
-
-} // namespace
-
-std::optional<Permanence> readPermanence(const PermanenceItems::Source& source, Room room)
+// Reads the four header items; the first three into `shown` when given.
+// False when the file is no permanence or ends before its header does.
+bool readHeader(PermanenceItems& items, std::array<std::string, 3>* shown)
 {
-    PermanenceItems items(source);
-
     items.limitTo(firstItemWindow);
     if (items.atEnd())
-        return std::nullopt;
+        return false;
     items.next(headerItemKept, false);
     if (!items.delimited() || !items.text().starts_with(casinoMark))
-        return std::nullopt;
+        return false;
     items.lift();
-
-    Permanence permanence;
-    permanence.headerLines[0] = headerLine(items.text());
+    if (shown)
+        (*shown)[0] = headerLine(items.text());
     for (std::size_t i = 1; i < 3; ++i) {
         if (items.atEnd())
-            return std::nullopt;
+            return false;
         items.next(headerItemKept, false);
-        permanence.headerLines[i] = headerLine(items.text());
+        if (shown)
+            (*shown)[i] = headerLine(items.text());
     }
     // The fourth header item is read past, unseen.
     if (items.atEnd())
-        return std::nullopt;
+        return false;
     items.next(0, false);
+    return true;
+}
 
-    SpinBlocks spins;
+// Hands the text of every spin item to `take`, up to the end item: an item
+// that begins with "-" is a separator, one that begins with "=" ends the spins.
+template <typename Take> void forEachSpin(PermanenceItems& items, Take take)
+{
     while (!items.atEnd()) {
         const std::optional<char> first = items.next(spinItemKept, true);
         if (first == '-')
             continue;
         if (first == '=')
             break;
-        spins.push(readNumber(items.text()));
+        take(items.text());
     }
-    if (items.failed())
+}
+
+} // namespace
+
+std::optional<Permanence> readPermanence(const OpenPass& open, Room room)
+{
+    // The file is read twice, once to count its spins and once to store them,
+    // so that the list is laid out once, at its size.
+    Permanence permanence;
+    std::size_t count = 0;
+    {
+        PermanenceItems items(open());
+        if (!readHeader(items, &permanence.headerLines))
+            return std::nullopt;
+        forEachSpin(items, [&](std::string_view) { ++count; });
+        if (items.failed())
+            return std::nullopt;
+    }
+
+    std::vector<double> spins;
+    spins.reserve(room.before + count + room.after);
+    spins.resize(room.before, 0);
+    PermanenceItems items(open());
+    bool changed = !readHeader(items, nullptr);
+    forEachSpin(items, [&](std::string_view text) {
+        if (spins.size() - room.before < count)
+            spins.push_back(readNumber(text));
+        else
+            changed = true;
+    });
+    // A file that changed between the two readings is read as neither.
+    if (changed || items.failed() || spins.size() - room.before != count)
         return std::nullopt;
-    permanence.spins = spins.take(room.before, room.after);
+    permanence.spins = std::move(spins);
     return permanence;
 }
 
 std::optional<Permanence> readPermanence(std::string_view bytes, Room room)
 {
-    std::size_t pos = 0;
     return readPermanence(
-        [&](char* buffer, std::size_t size) -> std::optional<std::size_t> {
-            const std::size_t n = std::min(size, bytes.size() - pos);
-            std::memcpy(buffer, bytes.data() + pos, n);
-            pos += n;
-            return n;
+        [bytes]() -> PermanenceItems::Source {
+            return [bytes, pos = std::size_t{0}](
+                       char* buffer, std::size_t size) mutable -> std::optional<std::size_t> {
+                const std::size_t n = std::min(size, bytes.size() - pos);
+                std::memcpy(buffer, bytes.data() + pos, n);
+                pos += n;
+                return n;
+            };
         },
         room);
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,11 +28,12 @@ constexpr std::size_t headerItemKept = std::size_t{4} * 1024;
 // counted: more than any number a double tells apart needs.
 constexpr std::size_t spinItemKept = std::size_t{4} * 1024;
 
-// Reads a permanence file block by block. Nothing is returned for an empty
-// file, for one whose first item does not begin with "Spielbank" or does not
-// end within `firstItemWindow` bytes, for one that ends before its four
-// header items, and for one whose reading fails. The memory taken is in
-// proportion to the spins, not to the file.
+// Reads a permanence file block by block, twice: once to count its spins
+// and once to store them. Nothing is returned for an empty file, for one
+// whose first item does not begin with "Spielbank" or does not end within
+// `firstItemWindow` bytes, for one that ends before its four header items,
+// for one whose reading fails, and for one that changed between the two
+// readings. The memory taken is in proportion to the spins, not to the file.
 //
 // The list of spins can be made the session's slots as it is: it opens with
 // `room.before` zeros and has room for `room.after` more values.
@@ -39,7 +41,9 @@ struct Room {
     std::size_t before = 0;
     std::size_t after = 0;
 };
-std::optional<Permanence> readPermanence(const PermanenceItems::Source& source, Room room = {});
+// Opens the file for one reading, from its start.
+using OpenPass = std::function<PermanenceItems::Source()>;
+std::optional<Permanence> readPermanence(const OpenPass& open, Room room = {});
 
 // The same over bytes in memory.
 std::optional<Permanence> readPermanence(std::string_view bytes, Room room = {});

@@ -296,6 +296,31 @@ TEST_F(HostileFileTest, AFileGoneBeforeOkChangesNothing)
     EXPECT_EQ(importSnapshot(w.form), before);
 }
 
+TEST_F(HostileFileTest, AFileChangedBetweenItsReadingsChangesNothing)
+{
+    struct Change {
+        const char* name;
+        std::optional<std::string> secondReading; // none: the file is gone
+    };
+    for (const Change& change :
+         {Change{"a spin more", header + "5\r\n7\r\n9\r\n"},
+          Change{"a spin less", header + "5\r\n"}, Change{"the header gone", "5\r\n7\r\n"},
+          Change{"the file gone", std::nullopt}}) {
+        SCOPED_TRACE(change.name);
+        int openings = 0;
+        w.files.opening = [&](const std::string& path) {
+            if (++openings != 2)
+                return;
+            if (change.secondReading)
+                w.files.files[path] = *change.secondReading;
+            else
+                w.files.files.erase(path);
+        };
+        expectRefused(header + "5\r\n7\r\n");
+        EXPECT_EQ(openings, 2);
+    }
+}
+
 // On the real file system: what is named like a permanence but is no plain
 // file is refused at once, without reading it.
 TEST(HostileRealFileTest, FifosAndFoldersNamedTxtAreRefusedWithoutBlocking)

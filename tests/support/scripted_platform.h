@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -99,6 +100,8 @@ public:
 
     std::unique_ptr<OpenFile> open(const std::string& path) override
     {
+        if (opening)
+            opening(path);
         if (const auto it = files.find(path); it != files.end())
             return std::make_unique<MemoryFile>(*this, Generated{it->second, it->second.size()});
         if (const auto it = generated.find(path); it != generated.end())
@@ -149,6 +152,8 @@ public:
     std::uint64_t bytesRequested = 0;
     // Reading throws as a file system out of memory does.
     bool throwing = false;
+    // Called before each opening, to change the files in between.
+    std::function<void(const std::string& path)> opening;
     std::vector<std::string> folders; // every folder but the root, full paths
     std::vector<std::string> unreadable;
     std::string exeFolder = "/opt/ravelin";
