@@ -7,6 +7,8 @@
 #include "window/platform.h"
 #include "window/run_mode.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -19,6 +21,8 @@ constexpr std::string_view computerText = " Der Computer erzeugt die Zahlen...";
 constexpr std::string_view endLine = "\r                    ***  ENDE  *** ";
 // From the 26th triple on the log keeps its newest row in view.
 constexpr int lastRowBeforeScrolling = 24;
+// Room for a log text of two 16-bit numbers, "-32768/-32768" at most.
+constexpr std::size_t logTextSize = 16;
 
 } // namespace
 
@@ -231,7 +235,14 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
     log.setRow(form_.state.kombiwurf);
     log.setCol(col);
     // The spin and what it gave to the triple: its group, column or colour.
-    log.setText(std::to_string(spin) + "/" + std::to_string(contribution));
+    // Written into a buffer, not joined from strings: joining made the whole
+    // run a quarter slower, past 8 times its floor in some runs.
+    std::array<char, logTextSize> text{};
+    char* const last = text.data() + text.size();
+    char* end = std::to_chars(text.data(), last, spin).ptr;
+    *end++ = '/';
+    end = std::to_chars(end, last, contribution).ptr;
+    log.setText(std::string_view(text.data(), static_cast<std::size_t>(end - text.data())));
 }
 
 void SpinRun::endRun()
