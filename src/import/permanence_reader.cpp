@@ -91,7 +91,8 @@ std::optional<Permanence> readPermanence(const OpenPass& open, Room room)
     spins.reserve(room.before + count + room.after);
     spins.resize(room.before, 0);
     PermanenceItems items(open());
-    bool changed = !readHeader(items, nullptr);
+    std::array<std::string, 3> headerAgain;
+    bool changed = !readHeader(items, &headerAgain) || headerAgain != permanence.headerLines;
     forEachSpin(items, [&](std::string_view text) {
         if (spins.size() - room.before < count)
             spins.push_back(readNumber(text));

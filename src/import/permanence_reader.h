@@ -32,8 +32,9 @@ constexpr std::size_t spinItemKept = std::size_t{4} * 1024;
 // and once to store them. Nothing is returned for an empty file, for one
 // whose first item does not begin with "Spielbank" or does not end within
 // `firstItemWindow` bytes, for one that ends before its four header items,
-// for one whose reading fails, and for one that changed between the two
-// readings. The memory taken is in proportion to the spins, not to the file.
+// for one whose reading fails, and for one whose header or number of spins
+// changed between the two readings. The memory taken is in proportion to the
+// spins, not to the file.
 //
 // The list of spins can be made the session's slots as it is: it opens with
 // `room.before` zeros and has room for `room.after` more values.

@@ -305,6 +305,7 @@ TEST_F(HostileFileTest, AFileChangedBetweenItsReadingsChangesNothing)
     for (const Change& change :
          {Change{"a spin more", header + "5\r\n7\r\n9\r\n"},
           Change{"a spin less", header + "5\r\n"}, Change{"the header gone", "5\r\n7\r\n"},
+          Change{"another table", "Spielbank Hamburg\r\nTisch 2\r\nDienstag\r\nZahl\r\n5\r\n7\r\n"},
           Change{"the file gone", std::nullopt}}) {
         SCOPED_TRACE(change.name);
         int openings = 0;
