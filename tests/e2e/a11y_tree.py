@@ -170,6 +170,11 @@ def announced(kind, node):
     return [data for (what, source, data) in heard if what.startswith(kind) and source == node]
 
 
+def check_announced(kind, node, what):
+    """A change is announced after the program made it: give its event time to come."""
+    check_soon(lambda: announced(kind, node) != [], lambda: what)
+
+
 def application_of(ravelin):
     def application():
         if ravelin.poll() is not None:
@@ -319,14 +324,14 @@ def run(ravelin):
         return
     check_soon(lambda: start.name == "Weiter", lambda: f"Start after one spin reads {start.name!r}")
     check(start.description.startswith("Rot"), f"Start in a triple is described {start.description!r}")
-    check(announced("object:property-change:accessible-name", start) != [],
-          "Start's new name was not announced")
-    check(announced("object:property-change:accessible-description", start) != [],
-          "Start's new description was not announced")
+    check_announced("object:property-change:accessible-name", start,
+                    "Start's new name was not announced")
+    check_announced("object:property-change:accessible-description", start,
+                    "Start's new description was not announced")
     check_soon(lambda: guidance.description == "Der Computer erzeugt die Zahlen...",
                lambda: f"the guidance after one spin is described {guidance.description!r}")
-    check(announced("object:property-change:accessible-description", guidance) != [],
-          "the guidance's change was not announced")
+    check_announced("object:property-change:accessible-description", guidance,
+                    "the guidance's change was not announced")
     candidates = [r for r in range(table.nRows) if table.getAccessibleAt(r, 3).name.endswith("Kandidat")]
     check(len(candidates) == 6, f"the triple's candidates read so in rows {candidates}")
     check_soon(lambda: logs[0].description == "1 Eintrag",
@@ -357,8 +362,8 @@ def run(ravelin):
         press(start)
         check_soon(lambda: logs[0].description == "2 Einträge",
                    lambda: f"the log after the next spin is described {logs[0].description!r}")
-        check(announced("object:property-change:accessible-description", logs[0]) != [],
-              "the log's growth was not announced")
+        check_announced("object:property-change:accessible-description", logs[0],
+                        "the log's growth was not announced")
 
     # The info viewer: a read-only document, its text set once as it opens.
     heard.clear()
@@ -374,6 +379,10 @@ def run(ravelin):
     check(viewer.getState().contains(pyatspi.STATE_READ_ONLY), "the info viewer is not read-only")
     check(viewer.queryText().characterCount > 0, "the info viewer holds no text to read")
     # What Qt deletes before it inserts is the empty viewer's nothing, as blanks.
+    # Once the first text has come, a while for any second one to follow.
+    check_soon(lambda: any(announced("object:text-changed:insert", viewer)),
+               lambda: "opening the viewer announced no text")
+    time.sleep(0.5)
     inserted = [text for text in announced("object:text-changed:insert", viewer) if text]
     check(len(inserted) == 1, f"opening the viewer set its text {len(inserted)} times")
     press(info)
