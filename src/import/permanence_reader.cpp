@@ -29,9 +29,9 @@ std::string headerLine(std::string_view bytes)
     return line;
 }
 
-// Reads the four header items; the first three into `shown` when given.
-// False when the file is no permanence or ends before its header does.
-bool readHeader(PermanenceItems& items, std::array<std::string, 3>* shown)
+// Reads the four header items, the first three into `shown`. False when the
+// file is no permanence or ends before its header does.
+bool readHeader(PermanenceItems& items, std::array<std::string, 3>& shown)
 {
     items.limitTo(firstItemWindow);
     if (items.atEnd())
@@ -40,14 +40,12 @@ bool readHeader(PermanenceItems& items, std::array<std::string, 3>* shown)
     if (!items.delimited() || !items.text().starts_with(casinoMark))
         return false;
     items.lift();
-    if (shown)
-        (*shown)[0] = headerLine(items.text());
+    shown[0] = headerLine(items.text());
     for (std::size_t i = 1; i < 3; ++i) {
         if (items.atEnd())
             return false;
         items.next(headerItemKept, false);
-        if (shown)
-            (*shown)[i] = headerLine(items.text());
+        shown[i] = headerLine(items.text());
     }
     // The fourth header item is read past, unseen.
     if (items.atEnd())
@@ -80,7 +78,7 @@ std::optional<Permanence> readPermanence(const OpenPass& open, Room room)
     std::size_t count = 0;
     {
         PermanenceItems items(open());
-        if (!readHeader(items, &permanence.headerLines))
+        if (!readHeader(items, permanence.headerLines))
             return std::nullopt;
         forEachSpin(items, [&](std::string_view) { ++count; });
         if (items.failed())
@@ -92,7 +90,7 @@ std::optional<Permanence> readPermanence(const OpenPass& open, Room room)
     spins.resize(room.before, 0);
     PermanenceItems items(open());
     std::array<std::string, 3> headerAgain;
-    bool changed = !readHeader(items, &headerAgain) || headerAgain != permanence.headerLines;
+    bool changed = !readHeader(items, headerAgain) || headerAgain != permanence.headerLines;
     forEachSpin(items, [&](std::string_view text) {
         if (spins.size() - room.before < count)
             spins.push_back(readNumber(text));
