@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/accessibility.h"
 
-#include "face/grid_table_model.h"
-#include "window/form_model.h"
-
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 
 #include <string_view>
@@ -117,23 +113,6 @@ void describeEntries(QWidget& grid, int entries)
 {
     setDescription(grid, entries == 1 ? QStringLiteral("1 Eintrag")
                                       : QStringLiteral("%1 Eintr\u00e4ge").arg(entries));
-}
-
-void nameGridHeaders(const FormModel& form, GridTableModel& grid)
-{
-    const GridModel* shown = &grid.grid();
-    if (shown == &form.tabelle1) {
-        QStringList headings;
-        for (const Label* heading : {&form.Label6, &form.Label7, &form.Label8, &form.Label9})
-            headings << spoken(heading->caption());
-        grid.setHeaderNames(headings, true);
-    } else if (shown == &form.tabelle2) {
-        grid.setHeaderNames({QStringLiteral("Erstes Erscheinen (Wurf)")}, true);
-    } else if (shown == &form.tabelle3) {
-        grid.setHeaderNames({QStringLiteral("Zahl"), QStringLiteral("Wurf/Sechser"),
-                             QStringLiteral("Wurf/Kolonne"), QStringLiteral("Wurf/Farbe")},
-                            false);
-    }
 }
 
 } // namespace ravelin

@@ -9,9 +9,6 @@ class QWidget;
 
 namespace ravelin {
 
-struct FormModel;
-class GridTableModel;
-
 // Names a control by its role: for boxes, lists and grids, whose caption says
 // nothing, says it too briefly, or changes while the program runs. Buttons
 // named so keep their name whatever caption they show. Nothing without a role.
@@ -46,9 +43,5 @@ void describeByText(QLabel& box);
 
 // A grid whose rows stand ready beyond its entries says how many it holds.
 void describeEntries(QWidget& grid, int entries);
-
-// The grids' own headers are hidden; a reader names their columns by the
-// headings shown above them, and the rows of the number grids by the number.
-void nameGridHeaders(const FormModel& form, GridTableModel& grid);
 
 } // namespace ravelin

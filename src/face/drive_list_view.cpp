@@ -20,8 +20,8 @@ DriveListView::DriveListView(const DriveListRow& row, QWidget& parent, EventRout
     w.setFont(fontOf(plainFace));
     setTextColour(w, toQColor(colour::blackText));
     nameByRole(w, row.role);
-    QObject::connect(&w, &QComboBox::activated, &w, [&route](int index) {
-        route.route([index](FormController& c) { c.drive1Choose(index); });
+    QObject::connect(&w, &QComboBox::activated, &w, [&route, choose = row.choose](int index) {
+        route.route([choose, index](FormController& c) { (c.*choose)(index); });
     });
 }
 

@@ -12,7 +12,7 @@ namespace ravelin {
 
 FileListView::FileListView(const FileListRow& row, const Frame& panel, QWidget& parent,
                            EventRoute& route)
-    : PanelListView(panel), list_(row.list), route_(route),
+    : PanelListView(panel), list_(row.list), route_(route), choose_(row.choose), click_(row.click),
       widget_(std::make_unique<QListWidget>(&parent))
 {
     QListWidget& w = *widget_;
@@ -21,8 +21,8 @@ FileListView::FileListView(const FileListRow& row, const Frame& panel, QWidget& 
     // The list's own refills are blocked from this.
     QObject::connect(&w, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem*> chosen = widget_->selectedItems();
-        if (!chosen.isEmpty())
-            choose(widget_->row(chosen.first()));
+        if (!chosen.isEmpty() && !pressed_)
+            run(choose_, widget_->row(chosen.first()));
     });
     w.viewport()->installEventFilter(this);
     w.setFont(fontOf(plainFace));
@@ -34,9 +34,9 @@ FileListView::FileListView(const FileListRow& row, const Frame& panel, QWidget& 
 
 FileListView::~FileListView() { widget_->viewport()->removeEventFilter(this); }
 
-void FileListView::choose(int row)
+void FileListView::run(Choose handler, int row)
 {
-    route_.route([row](FormController& c) { c.file1Click(row); });
+    route_.route([handler, row](FormController& c) { (c.*handler)(row); });
 }
 
 void FileListView::fill()
@@ -57,13 +57,18 @@ void FileListView::fill()
 
 bool FileListView::eventFilter(QObject* /*watched*/, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        pressed_ = true;
+        return false;
+    }
     if (event->type() != QEvent::MouseButtonRelease)
         return false;
+    pressed_ = false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton)
         return false;
     const QModelIndex index = widget_->indexAt(mouse->position().toPoint());
-    choose(index.isValid() ? index.row() : list_.selected());
+    run(click_, index.isValid() ? index.row() : list_.selected());
     return false;
 }
 

@@ -28,13 +28,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void choose(int row);
+    void run(Choose handler, int row);
 
     const FileList& list_;
     EventRoute& route_;
+    const Choose choose_;
+    const Choose click_;
     std::unique_ptr<QListWidget> widget_;
     // The folder whose files the list shows.
     QString shownFolder_;
+    // A mouse button is down on the list: the file is chosen on its release.
+    bool pressed_ = false;
 };
 
 } // namespace ravelin

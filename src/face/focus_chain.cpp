@@ -11,7 +11,7 @@
 
 namespace ravelin {
 
-FocusStop::FocusStop(const OptionGroup& group, int option) : shown_(&group), option_(option) {}
+FocusStop::FocusStop(const OptionGroup& group, int option) : control_(&group), option_(option) {}
 
 std::vector<FocusStop> windowFocusOrder(const FormModel& f)
 {
@@ -108,6 +108,12 @@ QWidget* FocusChain::next(const QWidget* from, bool forward) const
             return candidate;
     }
     return nullptr;
+}
+
+void FocusChain::moveTo(const FocusStop& stop) const
+{
+    if (QWidget* to = widgetOf(stop); to && takesTabFocus(*to))
+        to->setFocus(Qt::TabFocusReason);
 }
 
 void FocusChain::leaveCovered(QWidget* focused) const

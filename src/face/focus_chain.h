@@ -8,22 +8,20 @@ class QWidget;
 namespace ravelin {
 
 class Control;
-class GridModel;
 class OptionGroup;
 struct FormModel;
 
-// One stop of the Tab order: a control, a grid, or one option of a group.
+// One stop of the Tab order: a control, or one option of a group.
 class FocusStop {
 public:
-    FocusStop(const Control& control) : shown_(&control) {}
-    FocusStop(const GridModel& grid) : shown_(&grid) {}
+    FocusStop(const Control& control) : control_(&control) {}
     FocusStop(const OptionGroup& group, int option);
 
     bool operator==(const FocusStop&) const = default;
     bool isOption() const { return option_ >= 0; }
 
 private:
-    const void* shown_;
+    const Control* control_;
     int option_ = -1;
 };
 
@@ -61,6 +59,8 @@ public:
     // The next stop from `from` (or from within it) that takes the focus; from
     // a widget outside the chain, the first or the last.
     QWidget* next(const QWidget* from, bool forward) const;
+    // Gives the stop the focus, if it takes it now.
+    void moveTo(const FocusStop& stop) const;
     // A panel came up over the widget with the focus: the focus goes on to
     // the next stop that takes it.
     void leaveCovered(QWidget* focused) const;

@@ -47,10 +47,11 @@ FolderListView::FolderListView(const DirListRow& row, const Frame& panel, QWidge
     w.setGeometry(pixelsOf(row.at));
     w.setItemDelegate(new IndentedItemDelegate(&w));
     w.setTextElideMode(Qt::ElideMiddle);
-    QObject::connect(&w, &QListWidget::itemActivated, &w, [this, &route](QListWidgetItem* item) {
-        const int at = widget_->row(item);
-        route.route([at](FormController& c) { c.dir1Open(at); });
-    });
+    QObject::connect(&w, &QListWidget::itemActivated, &w,
+                     [this, &route, open = row.open](QListWidgetItem* item) {
+                         const int at = widget_->row(item);
+                         route.route([open, at](FormController& c) { (c.*open)(at); });
+                     });
     w.setFont(fontOf(plainFace));
     setTextColour(w, toQColor(colour::blackText));
     w.setUniformItemSizes(true);

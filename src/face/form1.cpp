@@ -2,24 +2,14 @@
 #include "face/form1.h"
 
 #include "face/accessibility.h"
-#include "face/button_view.h"
-#include "face/drive_list_view.h"
-#include "face/file_list_view.h"
-#include "face/folder_list_view.h"
-#include "face/grid_view.h"
-#include "face/info_view.h"
-#include "face/label_view.h"
+#include "face/make_view.h"
 #include "face/message_box_confirmation.h"
-#include "face/option_group_view.h"
-#include "face/panel_view.h"
-#include "face/shape_view.h"
-#include "face/text_box_view.h"
+#include "face/view.h"
 #include "face/window_frame.h"
 #include "platform/clock_spin_source.h"
 #include "platform/real_file_system.h"
 
 #include <exception>
-#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -66,8 +56,6 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
         view->apply();
     refresh();
     describeForAccessibility(*this);
-    for (GridView* grid : grids_)
-        nameGridHeaders(model(), grid->tableModel());
     viewOf(model().textanzahl)->widget().setFocus();
 }
 
@@ -87,65 +75,20 @@ ControlView* Form1::viewOf(const Control& control) const
 std::vector<ControlView*> Form1::buildPart(WindowPart part)
 {
     std::vector<ControlView*> built;
-    QWidget* parent = this;
-    for (const Placement& row : layoutOf(part, model())) {
-        build(row, *parent, built);
-        // The rows after the import panel's frame stand within it.
-        if (std::holds_alternative<FrameRow>(row))
-            parent = &panel_->widget();
-    }
+    ViewSite site{this, *this, focus_, palette().color(QPalette::Button)};
+    for (const Placement& row : layoutOf(part, model()))
+        keep(std::visit([&site](const auto& r) { return makeView(r, site); }, row), built);
     return built;
 }
 
-void Form1::build(const Placement& row, QWidget& parent, std::vector<ControlView*>& built)
+void Form1::keep(std::unique_ptr<View> view, std::vector<ControlView*>& built)
 {
-    const auto keep = [&](auto view) -> auto&
-    {
-        auto& made = *view;
-        if constexpr (std::is_base_of_v<ControlView, std::remove_reference_t<decltype(made)>>) {
-            viewOf_[&made.control()] = &made;
-            focus_.place(made.control(), made.widget());
-            built.push_back(&made);
-        }
-        views_.push_back(std::move(view));
-        return made;
-    };
-    const Frame& panel = model().Frame1;
-    EventRoute& route = *this;
-    std::visit(
-        [&](const auto& r) {
-            using Row = std::decay_t<decltype(r)>;
-            if constexpr (std::is_same_v<Row, ShapeRow>) {
-                keep(std::make_unique<ShapeView>(r, parent));
-            } else if constexpr (std::is_same_v<Row, LabelRow>) {
-                keep(std::make_unique<LabelView>(r, parent));
-            } else if constexpr (std::is_same_v<Row, ButtonRow>) {
-                keep(std::make_unique<ButtonView>(r, parent, route));
-            } else if constexpr (std::is_same_v<Row, TextBoxRow>) {
-                keep(std::make_unique<TextBoxView>(r, parent, route));
-            } else if constexpr (std::is_same_v<Row, OptionGroupRow>) {
-                OptionGroupView& group = keep(std::make_unique<OptionGroupView>(r, parent, route));
-                for (int i = 0; i < OptionGroup::count; ++i)
-                    focus_.place({r.group, i}, group.option(i));
-            } else if constexpr (std::is_same_v<Row, GridRow>) {
-                GridView& grid = keep(std::make_unique<GridView>(
-                    r, parent, palette().color(QPalette::Button), route));
-                focus_.place(r.grid, grid.widget());
-                grids_.push_back(&grid);
-            } else if constexpr (std::is_same_v<Row, ViewerRow>) {
-                focus_.addCover(keep(std::make_unique<InfoView>(r, parent)).widget());
-            } else if constexpr (std::is_same_v<Row, FrameRow>) {
-                panel_ = &keep(std::make_unique<PanelView>(r, parent));
-                focus_.addCover(panel_->widget());
-            } else if constexpr (std::is_same_v<Row, DriveListRow>) {
-                keep(std::make_unique<DriveListView>(r, parent, route));
-            } else if constexpr (std::is_same_v<Row, DirListRow>) {
-                panel_->holds(keep(std::make_unique<FolderListView>(r, panel, parent, route)));
-            } else if constexpr (std::is_same_v<Row, FileListRow>) {
-                panel_->holds(keep(std::make_unique<FileListView>(r, panel, parent, route)));
-            }
-        },
-        row);
+    if (auto* shows = dynamic_cast<ControlView*>(view.get())) {
+        viewOf_[&shows->control()] = shows;
+        focus_.place(shows->control(), shows->widget());
+        built.push_back(shows);
+    }
+    views_.push_back(std::move(view));
 }
 
 void Form1::buildShownParts()
@@ -209,15 +152,21 @@ void Form1::route(const std::function<void(FormController&)>& handler)
 {
     // An exception thrown through Qt's event loop ends the program; here is
     // the one place every event passes, so what fails stays with the event.
-    try {
+    if (routing_) {
         handler(*controller_);
+        return;
+    }
+    try {
+        routing_ = true;
+        handler(*controller_);
+        routing_ = false;
         refresh();
     } catch (const std::exception& e) {
         qWarning("Ravelin: an event failed: %s", e.what());
-        refreshing_ = false;
+        routing_ = refreshing_ = false;
     } catch (...) {
         qWarning("Ravelin: an event failed");
-        refreshing_ = false;
+        routing_ = refreshing_ = false;
     }
     if (controller_->quitRequested())
         close();
@@ -242,8 +191,6 @@ void Form1::refresh()
         if (control->takeChanged())
             if (ControlView* view = viewOf(*control))
                 showView(*view);
-    for (GridView* grid : grids_)
-        grid->apply();
     focus_.land(std::exchange(stranded_, nullptr));
     refreshing_ = false;
 }

@@ -24,8 +24,6 @@
 namespace ravelin {
 class View;
 class ControlView;
-class GridView;
-class PanelView;
 } // namespace ravelin
 
 class Form1 : public QWidget, private ravelin::EventRoute, private ravelin::PaintNow {
@@ -63,8 +61,9 @@ private:
     // Makes the views of one part of the window, as its rows place them, and
     // returns the controls' views in the order of the rows.
     std::vector<ravelin::ControlView*> buildPart(ravelin::WindowPart part);
-    void build(const ravelin::Placement& row, QWidget& parent,
-               std::vector<ravelin::ControlView*>& built);
+    // Keeps a view made; a control's view is found by its control from now
+    // on, and its widget stands for the control in the Tab order.
+    void keep(std::unique_ptr<ravelin::View> view, std::vector<ravelin::ControlView*>& built);
     // The import panel and the info viewer are made when the model first
     // shows them: most sessions never open either.
     void buildShownParts();
@@ -82,10 +81,10 @@ private:
     // made goes first, so that no widget outlives the panel it stands in.
     std::vector<std::unique_ptr<ravelin::View>> views_;
     std::unordered_map<const ravelin::Control*, ravelin::ControlView*> viewOf_;
-    // In the order they are refreshed: the frequencies, the first spins, the log.
-    std::vector<ravelin::GridView*> grids_;
-    ravelin::PanelView* panel_ = nullptr;
     bool refreshing_ = false;
+    // Whether a handler runs: an event its own changes raise (a grid the
+    // refresh scrolls) runs inside it, and the one refresh after it shows both.
+    bool routing_ = false;
     // The widget a change disabled or hid while it had the focus.
     QWidget* stranded_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -22,7 +23,8 @@ constexpr int gridRowHeight = 11; // 37 rows fill the frequency grid, 25 the spi
 
 GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColour,
                    EventRoute& route)
-    : grid_(row.grid), route_(route), click_(row.click), tellsEntries_(row.tellsEntries),
+    : grid_(row.grid), route_(route), click_(row.click), keyAction_(row.keyAction),
+      tellsEntries_(row.tellsEntries),
       view_(std::make_unique<QTableView>(&parent))
 {
     QTableView& view = *view_;
@@ -37,6 +39,10 @@ GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColou
     }
     view.verticalHeader()->setDefaultSectionSize(gridRowHeight);
     tableModel_ = new GridTableModel(grid_, fixedColour, row.cellSays, &view);
+    QStringList columnNames;
+    for (const std::string& name : row.columnNames)
+        columnNames << fromModel(name).simplified();
+    tableModel_->setHeaderNames(columnNames, row.rowsByNumber);
     view.setModel(tableModel_);
     if (click_)
         takeCellActions();
@@ -58,7 +64,9 @@ GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColou
     // Where the user scrolls the grid, its model knows: a later scroll
     // to the same row must still move the view.
     QObject::connect(view.verticalScrollBar(), &QScrollBar::valueChanged, &view,
-                     [this](int top) { grid_.scrolledTo(top); });
+                     [this, scroll = row.scroll](int top) {
+                         route_.route([scroll, top](FormController& c) { (c.*scroll)(top); });
+                     });
     if (!grid_.toolTip().empty())
         view.setToolTip(fromModel(grid_.toolTip()));
     if (row.paper != colour::standard) {
@@ -67,9 +75,10 @@ GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColou
         view.setPalette(palette);
     }
     nameByRole(view, row.role);
-    if (click_) {
+    if (click_)
         view.viewport()->installEventFilter(this);
-        view.installEventFilter(this);
+    view.installEventFilter(this);
+    if (keyAction_) {
         if (row.keysDo)
             view.setAccessibleDescription(fromModel(grid_.toolTip()).simplified() +
                                           QStringLiteral(". ") + QString::fromUtf8(row.keysDo));
@@ -78,10 +87,8 @@ GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColou
 
 GridView::~GridView()
 {
-    if (click_) {
-        view_->removeEventFilter(this);
-        view_->viewport()->removeEventFilter(this);
-    }
+    view_->removeEventFilter(this);
+    view_->viewport()->removeEventFilter(this);
 }
 
 void GridView::apply()
@@ -102,19 +109,23 @@ void GridView::takeCellActions()
 {
     QItemSelectionModel* own = view_->selectionModel();
     view_->setSelectionModel(new CellActionSelection(
-        tableModel_, [this](int row, int col) { clickCell(row, col); }, view_.get()));
+        tableModel_, [this](int row, int col) { runOnCell(click_, row, col); }, view_.get()));
     delete own;
 }
 
-void GridView::clickCell(int row, int col)
+void GridView::runOnCell(CellClick handler, int row, int col)
 {
-    route_.route([click = click_, row, col](FormController& c) { (c.*click)(row, col); });
+    route_.route([handler, row, col](FormController& c) { (c.*handler)(row, col); });
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == view_.get())
-        return event->type() == QEvent::KeyPress && keyClicks(*static_cast<QKeyEvent*>(event));
+    if (watched == view_.get()) {
+        if (event->type() == QEvent::FocusIn && tellsEntries_)
+            currentToEntryInView(static_cast<QFocusEvent*>(event)->reason());
+        return event->type() == QEvent::KeyPress && keyAction_ &&
+               keyActs(*static_cast<QKeyEvent*>(event));
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         dropNextRelease_ = true;
         return false;
@@ -129,19 +140,38 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
     if (mouse->button() != Qt::LeftButton)
         return false;
     const std::pair<int, int> cell = cellNearest(mouse->position().toPoint());
-    clickCell(cell.first, cell.second);
+    runOnCell(click_, cell.first, cell.second);
     return false;
 }
 
-bool GridView::keyClicks(const QKeyEvent& key)
+void GridView::currentToEntryInView(Qt::FocusReason reason)
 {
-    const bool clicks =
+    const int lastEntry = grid_.rowsInUse() - 1;
+    const int top = view_->rowAt(0);
+    if (lastEntry < 0 || top < 0)
+        return;
+    int bottom = view_->rowAt(view_->viewport()->height() - 1);
+    if (bottom < 0)
+        bottom = grid_.rows() - 1;
+    const QModelIndex current = view_->currentIndex();
+    const bool landed = reason == Qt::OtherFocusReason;
+    if (!landed && current.isValid() && current.row() >= top && current.row() <= bottom)
+        return;
+    const int row = std::clamp(lastEntry, top, bottom);
+    view_->selectionModel()->setCurrentIndex(
+        tableModel_->index(row, current.isValid() ? current.column() : 0),
+        QItemSelectionModel::NoUpdate);
+}
+
+bool GridView::keyActs(const QKeyEvent& key)
+{
+    const bool acts =
         key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     const QModelIndex at = view_->currentIndex();
-    if (!clicks || key.isAutoRepeat() || (key.modifiers() & ~Qt::KeypadModifier) != 0 ||
+    if (!acts || key.isAutoRepeat() || (key.modifiers() & ~Qt::KeypadModifier) != 0 ||
         !at.isValid())
         return false;
-    clickCell(at.row(), at.column());
+    runOnCell(keyAction_, at.row(), at.column());
     return true;
 }
 

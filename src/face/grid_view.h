@@ -17,16 +17,17 @@ namespace ravelin {
 
 // One grid of the model in a table. The grid that takes clicks takes them
 // on release, where a drag ends, and a double-click toggles once; Space,
-// Return and Enter click its current cell.
-class GridView : public QObject, public View {
+// Return and Enter act on its current cell. Where the user scrolls it, its
+// model knows.
+class GridView : public QObject, public ControlView {
 public:
     GridView(const GridRow& row, QWidget& parent, const QColor& fixedColour, EventRoute& route);
     ~GridView() override;
 
+    const Control& control() const override { return grid_; }
     QWidget& widget() override { return *view_; }
     QTableView& table() { return *view_; }
     GridTableModel& tableModel() { return *tableModel_; }
-    const GridModel& grid() const { return grid_; }
     // Tells the table which rows the handlers touched, and where the grid
     // now starts and how wide its columns are.
     void apply() override;
@@ -35,17 +36,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Whether the key clicked the current cell.
-    bool keyClicks(const QKeyEvent& key);
+    // The log takes the focus on a written row in view: on the last one
+    // when the focus lands there, and wherever its current row has gone
+    // out of view. The table alone would go to row 0, far above.
+    void currentToEntryInView(Qt::FocusReason reason);
+    // Whether the key acted on the current cell.
+    bool keyActs(const QKeyEvent& key);
     // A reader's action on a cell clicks it, as the mouse does.
     void takeCellActions();
-    void clickCell(int row, int col);
+    void runOnCell(CellClick handler, int row, int col);
     // The cell under a release, or the nearest one when the drag left the grid.
     std::pair<int, int> cellNearest(QPoint at) const;
 
     GridModel& grid_;
     EventRoute& route_;
-    CellClick click_;
+    const CellClick click_;
+    const CellClick keyAction_;
     const bool tellsEntries_;
     std::unique_ptr<QTableView> view_;
     GridTableModel* tableModel_;

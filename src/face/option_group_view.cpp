@@ -64,7 +64,7 @@ std::array<QRect, OptionGroup::count> clickPlaces(const OptionGroupRow& row)
 } // namespace
 
 OptionGroupView::OptionGroupView(const OptionGroupRow& row, QWidget& parent, EventRoute& route)
-    : group_(row.group), route_(route)
+    : group_(row.group), route_(route), choose_(row.choose)
 {
     const std::array<QRect, OptionGroup::count> places = clickPlaces(row);
     for (int i = 0; i < OptionGroup::count; ++i) {
@@ -77,9 +77,7 @@ OptionGroupView::OptionGroupView(const OptionGroupRow& row, QWidget& parent, Eve
         option->setGeometry(place);
         option->setLine(QRect(0, designed.center().y() - optionHeight / 2 - place.top(),
                               place.width(), optionHeight));
-        QObject::connect(option.get(), &QRadioButton::clicked, this, [this, i] {
-            route_.route([i](FormController& c) { c.option1Click(i); });
-        });
+        QObject::connect(option.get(), &QRadioButton::clicked, this, [this, i] { choose(i); });
         option->installEventFilter(this);
         options_.at(static_cast<std::size_t>(i)) = std::move(option);
     }
@@ -93,12 +91,19 @@ OptionGroupView::~OptionGroupView()
 
 void OptionGroupView::apply()
 {
+    bool hadFocus = false;
     for (int i = 0; i < OptionGroup::count; ++i) {
         QRadioButton& w = option(i);
+        hadFocus = hadFocus || w.hasFocus();
         w.setEnabled(group_.enabled());
         if (group_.isSelected(i) != w.isChecked())
             w.setChecked(group_.isSelected(i));
     }
+    // The focus stays with the option the rules left chosen, also where
+    // they refused the one the user chose.
+    const int selected = group_.selected();
+    if (hadFocus && selected >= 0 && selected < OptionGroup::count && !option(selected).hasFocus())
+        option(selected).setFocus(Qt::TabFocusReason);
 }
 
 bool OptionGroupView::eventFilter(QObject* watched, QEvent* event)
@@ -125,16 +130,17 @@ bool OptionGroupView::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+void OptionGroupView::choose(int index)
+{
+    route_.route([choose = choose_, index](FormController& c) { (c.*choose)(index); });
+}
+
 void OptionGroupView::moveBy(int index, int step)
 {
     const int place = static_cast<int>(std::find(std::begin(onScreen), std::end(onScreen), index) -
                                        std::begin(onScreen));
     const int chosen = onScreen[(place + step + OptionGroup::count) % OptionGroup::count];
-    route_.route([chosen](FormController& c) { c.option1Click(chosen); });
-    // The focus goes with the option the handling left selected.
-    const int selected = group_.selected();
-    if (selected >= 0 && selected < OptionGroup::count)
-        option(selected).setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    choose(chosen);
 }
 
 } // namespace ravelin

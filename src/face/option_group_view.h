@@ -31,8 +31,11 @@ protected:
 private:
     void moveBy(int index, int step);
 
+    void choose(int index);
+
     const OptionGroup& group_;
     EventRoute& route_;
+    const Choose choose_;
     std::array<std::unique_ptr<QRadioButton>, OptionGroup::count> options_;
 };
 

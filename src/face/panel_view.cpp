@@ -4,8 +4,12 @@
 #include "face/qt_colour.h"
 #include "face/view_support.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
+
+#include <functional>
+#include <utility>
 
 namespace ravelin {
 
@@ -18,9 +22,24 @@ constexpr int outlineDarker = 140;
 // caption is drawn by the style; its frame is a plain outline below it.
 class PlainFrameBox : public QGroupBox {
 public:
-    PlainFrameBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+    PlainFrameBox(const QString& title, QWidget* parent, std::function<void()> escape)
+        : QGroupBox(title, parent), escape_(std::move(escape))
+    {
+    }
 
 protected:
+    // Escape reaches the panel from whichever of its controls has the focus:
+    // none of them takes it for itself, but an open drop-down list.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+            !event->isAutoRepeat()) {
+            escape_();
+            return;
+        }
+        QGroupBox::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent* /*event*/) override
     {
         QStylePainter painter(this);
@@ -33,12 +52,16 @@ protected:
         painter.setPen(palette().color(QPalette::Window).darker(outlineDarker));
         painter.drawRect(rect().adjusted(0, title.bottom() + 1, -1, -1));
     }
+
+private:
+    std::function<void()> escape_;
 };
 } // namespace
 
-PanelView::PanelView(const FrameRow& row, QWidget& parent)
+PanelView::PanelView(const FrameRow& row, QWidget& parent, std::function<void()> escape)
     : frame_(row.frame),
-      widget_(std::make_unique<PlainFrameBox>(fromModel(frame_.caption()), &parent))
+      widget_(std::make_unique<PlainFrameBox>(fromModel(frame_.caption()), &parent,
+                                              std::move(escape)))
 {
     QGroupBox& w = *widget_;
     w.setObjectName(fromModel(frame_.name()));

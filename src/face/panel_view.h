@@ -7,18 +7,20 @@
 
 #include <QGroupBox>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace ravelin {
 
 // The import panel: a framed box over the right column that holds the lists
-// and its two buttons.
+// and its two buttons. Escape within it closes it, as its "Abbr." does.
 class PanelView : public ControlView {
 public:
-    explicit PanelView(const FrameRow& row, QWidget& parent);
+    PanelView(const FrameRow& row, QWidget& parent, std::function<void()> escape);
 
     const Control& control() const override { return frame_; }
+    const Frame& frame() const { return frame_; }
     QWidget& widget() override { return *widget_; }
     void apply() override;
     // A list within the panel, brought up to date whenever the panel shows.

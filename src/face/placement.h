@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace ravelin {
 
@@ -44,9 +45,12 @@ struct Twips {
 inline constexpr Qt::Alignment leftTop = Qt::AlignLeft | Qt::AlignTop;
 inline constexpr Qt::Alignment centredTop = Qt::AlignHCenter | Qt::AlignTop;
 
+// The handlers a row hands its view, one per event the view raises.
 using Click = void (FormController::*)();
 using Edit = void (FormController::*)(std::string_view);
 using CellClick = void (FormController::*)(int row, int col);
+using Choose = void (FormController::*)(int index);
+using Scroll = void (FormController::*)(int topRow);
 
 // The rectangle round the right column: no control, only a line.
 struct ShapeRow {
@@ -99,12 +103,16 @@ struct TextBoxRow {
     Face face;
     Edit edit;
     const char* role;
+    // Where Return moves the focus, when that stop takes it; never a
+    // button's press, so that Return in a box runs nothing.
+    const Control* returnMovesTo = nullptr;
 };
 
-// The four options, each at its own place.
+// The four options, each at its own place; a click or an arrow key chooses one.
 struct OptionGroupRow {
     OptionGroup& group;
     std::array<Twips, OptionGroup::count> at;
+    Choose choose;
     Colour ink = colour::blueText;
 };
 
@@ -112,12 +120,20 @@ struct GridRow {
     GridModel& grid;
     Twips at;
     const char* role;
+    // The user scrolled the grid to a new top row.
+    Scroll scroll;
+    // What a reader calls the columns, and whether the rows by their number
+    // from 0; the grid's own headers stay hidden.
+    std::vector<std::string> columnNames;
+    bool rowsByNumber = false;
     // The grid's cells, where they are not in the standard colour.
     Colour paper = colour::standard;
     bool scrolls = false;
-    // What a click on a cell calls, for the one grid that takes clicks;
-    // Space and Return on the current cell call it too, as a reader is told.
+    // For the one grid that takes clicks: a click or drag ending on a cell,
+    // or a reader's action on it; and Space, Return or Enter on the current
+    // cell, with what they do in words for a reader.
     CellClick click = nullptr;
+    CellClick keyAction = nullptr;
     const char* keysDo = nullptr;
     // In words, what a cell's colours show, for the grid whose colours tell states.
     std::string (*cellSays)(const GridModel&, int row, int col) = nullptr;
@@ -132,28 +148,40 @@ struct ViewerRow {
     const char* role;
 };
 
+// The import panel. Escape within it presses the button that closes it:
+// the focus goes to that button first, so that it lands where that
+// button's press leaves it.
 struct FrameRow {
     Frame& frame;
     Twips at;
+    const Button& escapePresses;
+    Click escape;
     Colour ink = colour::blueText;
 };
 
+// A drive chosen from the list.
 struct DriveListRow {
     DriveList& list;
     Twips at;
     const char* role;
+    Choose choose;
 };
 
+// An entry opened by a double-click or Return.
 struct DirListRow {
     DirList& list;
     Twips at;
     const char* role;
+    Choose open;
 };
 
+// A file chosen by the keys, or clicked with the mouse.
 struct FileListRow {
     FileList& list;
     Twips at;
     const char* role;
+    Choose choose;
+    Choose click;
 };
 
 using Placement = std::variant<ShapeRow, LabelRow, ButtonRow, TextBoxRow, OptionGroupRow, GridRow,

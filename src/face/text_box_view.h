@@ -19,6 +19,7 @@ public:
 
     const Control& control() const override { return box_; }
     QWidget& widget() override { return *widget_; }
+    QLineEdit& lineEdit() { return *widget_; }
     void apply() override;
 
 private:

@@ -17,11 +17,6 @@ LabelRow display(Label& label, Twips at, Face face, const char* role)
     return {label, LabelKind::display, at, face, colour::blackText, Qt::AlignCenter, true, role};
 }
 
-// The spin log scrolls, and a reader hears how many entries it holds.
-GridRow spinLog(GridModel& grid, Twips at, const char* role)
-{
-    return {.grid = grid, .at = at, .role = role, .scrolls = true, .tellsEntries = true};
-}
 
 // A button in its own colour, named by its caption, whose colour tells a state.
 ButtonRow stateButton(Button& button, Twips at, Click click, std::string_view (*colourSays)(Colour))
@@ -45,20 +40,28 @@ std::vector<Placement> leftColumn(FormModel& f)
         heading(f.Label7, {945, 105, 600, 240}),
         heading(f.Label8, {1680, 90, 555, 195}),
         heading(f.Label9, {2310, 90, 600, 195}),
-        GridRow{f.tabelle1,
-                {405, 315, 2385, 6150},
-                "H\u00e4ufigkeiten der Zahlen 0 bis 36",
-                colour::standard,
-                false,
-                &C::tabelle1Click,
-                "Leertaste oder Eingabetaste markiert die Zahl der aktuellen Zeile "
-                "oder hebt ihre Markierung auf.",
-                &frequencyCellState},
+        // A click on a number's row, or Space or Return on it, marks the
+        // number or takes its mark away.
+        GridRow{.grid = f.tabelle1,
+                .at = {405, 315, 2385, 6150},
+                .role = "H\u00e4ufigkeiten der Zahlen 0 bis 36",
+                .scroll = &C::tabelle1Scroll,
+                .columnNames = {f.Label6.caption(), f.Label7.caption(), f.Label8.caption(),
+                                f.Label9.caption()},
+                .rowsByNumber = true,
+                .click = &C::tabelle1Click,
+                .keyAction = &C::tabelle1Click,
+                .keysDo = "Leertaste oder Eingabetaste markiert die Zahl der aktuellen Zeile "
+                          "oder hebt ihre Markierung auf.",
+                .cellSays = &frequencyCellState},
         // The green grid shows its light green in every cell.
-        GridRow{f.tabelle2,
-                {2835, 315, 420, 6180},
-                "Wurfnummer des ersten Erscheinens markierter Zahlen",
-                colour::lightGreen},
+        GridRow{.grid = f.tabelle2,
+                .at = {2835, 315, 420, 6180},
+                .role = "Wurfnummer des ersten Erscheinens markierter Zahlen",
+                .scroll = &C::tabelle2Scroll,
+                .columnNames = {"Erstes Erscheinen (Wurf)"},
+                .rowsByNumber = true,
+                .paper = colour::lightGreen},
         ButtonRow{f.okresetl,
                   {450, 6615, 375, 285},
                   plainFace,
@@ -94,7 +97,14 @@ std::vector<Placement> middleColumn(FormModel& f)
         heading(f.Label5, {5610, 1245, 540, 255}),
         display(f.lakut, {3720, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe real"),
         display(f.Lreal, {5400, 1500, 855, 375}, countFace, "Anzahl W\u00fcrfe akut"),
-        spinLog(f.tabelle3, {3720, 2010, 2625, 4170}, "Wurfprotokoll"),
+        // The spin log scrolls, and a reader hears how many entries it holds.
+        GridRow{.grid = f.tabelle3,
+                .at = {3720, 2010, 2625, 4170},
+                .role = "Wurfprotokoll",
+                .scroll = &C::tabelle3Scroll,
+                .columnNames = {"Zahl", "Wurf/Sechser", "Wurf/Kolonne", "Wurf/Farbe"},
+                .scrolls = true,
+                .tellsEntries = true},
         ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick},
     };
 }
@@ -108,7 +118,8 @@ std::vector<Placement> rightColumn(FormModel& f)
                    {7200, 540, 1575, 420},
                    countFace,
                    &C::textanzahlEdited,
-                   "Anzahl W\u00fcrfe"},
+                   "Anzahl W\u00fcrfe",
+                   &f.okstart},
         LabelRow{f.Label15,
                  LabelKind::fileName,
                  {7200, 990, 1575, 270},
@@ -122,9 +133,14 @@ std::vector<Placement> rightColumn(FormModel& f)
                        {{{7200, 1215, 1575, 435},
                          {7200, 1530, 1575, 435},
                          {7200, 2160, 1575, 435},
-                         {7200, 1830, 1575, 435}}}},
-        TextBoxRow{
-            f.haltbei, {7320, 2625, 1215, 375}, largerFace, &C::haltbeiEdited, "Halt bei Wurf"},
+                         {7200, 1830, 1575, 435}}},
+                       &C::option1Click},
+        TextBoxRow{f.haltbei,
+                   {7320, 2625, 1215, 375},
+                   largerFace,
+                   &C::haltbeiEdited,
+                   "Halt bei Wurf",
+                   &f.okstart},
         heading(f.Label17, {7200, 3195, 810, 180}),
         display(f.Lrotat, {7155, 3420, 840, 375}, countFace, "Aktuelle Rotation"),
         heading(f.Label2, {8235, 3195, 495, 180}),
@@ -159,11 +175,12 @@ std::vector<Placement> importPanel(FormModel& f)
 {
     using C = FormController;
     return {
-        FrameRow{f.Frame1, {6960, 120, 2115, 6735}},
-        DriveListRow{f.Drive1, {105, 420, 1905, 315}, "Laufwerk"},
+        FrameRow{f.Frame1, {6960, 120, 2115, 6735}, f.okexternabbruch, &C::okexternabbruchClick},
+        DriveListRow{f.Drive1, {105, 420, 1905, 315}, "Laufwerk", &C::drive1Choose},
         heading(f.Label10, {735, 1260, 435, 225}, leftTop, "Dateimuster *.txt"),
-        DirListRow{f.Dir1, {105, 1785, 1905, 1440}, "Ordner"},
-        FileListRow{f.File1, {105, 3465, 1905, 2235}, "Permanenzdateien"},
+        DirListRow{f.Dir1, {105, 1785, 1905, 1440}, "Ordner", &C::dir1Open},
+        FileListRow{
+            f.File1, {105, 3465, 1905, 2235}, "Permanenzdateien", &C::file1Click, &C::file1Click},
         ButtonRow{f.okexternok, {210, 6090, 750, 330}, windowFace, &C::okexternokClick},
         ButtonRow{f.okexternabbruch,
                   {1155, 6090, 750, 330},

@@ -6,9 +6,9 @@
 namespace ravelin {
 
 FormModel::FormModel(ChangeHandling& handling)
-    : tabelle1("tabelle1", wheel::numberCount, 4, 1,
+    : tabelle1(controls_, "tabelle1", wheel::numberCount, 4, 1,
                " Zeigt die H\u00e4ufigkeiten der Zahlen 0-36 ab "),
-      tabelle2("tabelle2", wheel::numberCount, 1, 0,
+      tabelle2(controls_, "tabelle2", wheel::numberCount, 1, 0,
                "Wurfnummer des ersten Erscheinens einer markierten Zahl "),
       Label6(controls_, "Label6", "Zahl"), Label7(controls_, "Label7", "Anzahl"),
       Label8(controls_, "Label8", "2fach"), Label9(controls_, "Label9", "3fach"),
@@ -25,7 +25,7 @@ FormModel::FormModel(ChangeHandling& handling)
       Label4(controls_, "Label4", "Real"), Label5(controls_, "Label5", "Akut"),
       lakut(controls_, "lakut", "", " Aktuelle Anzahl W\u00fcrfe "),
       Lreal(controls_, "Lreal", "", " Aktuelle Anzahl W\u00fcrfe "),
-      tabelle3("tabelle3", wheel::logRows, 4, 1), okinfo(controls_, "okinfo", "Info"),
+      tabelle3(controls_, "tabelle3", wheel::logRows, 4, 1), okinfo(controls_, "okinfo", "Info"),
       infotext(controls_, "infotext"), Label1(controls_, "Label1", "Anzahl W\u00fcrfe"),
       textanzahl(controls_, "textanzahl", " Anzahl der gew\u00fcnschten W\u00fcrfe "),
       Label15(controls_, "Label15", ""),

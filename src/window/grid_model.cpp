@@ -2,6 +2,7 @@
 #include "window/grid_model.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ravelin {
 
@@ -9,8 +10,9 @@ namespace {
 constexpr int defaultColWidthTwips = 960;
 } // namespace
 
-GridModel::GridModel(std::string name, int rows, int cols, int fixedCols, std::string toolTip)
-    : name_(std::move(name)), toolTip_(std::move(toolTip)), rows_(rows), cols_(cols),
+GridModel::GridModel(ControlList& window, std::string name, int rows, int cols, int fixedCols,
+                     std::string toolTip)
+    : Control(window, std::move(name), std::move(toolTip)), rows_(rows), cols_(cols),
       fixedCols_(fixedCols), texts_(static_cast<std::size_t>(rows) * cols),
       colours_(static_cast<std::size_t>(rows) * cols, colour::standard),
       widths_(static_cast<std::size_t>(cols), defaultColWidthTwips),
@@ -30,6 +32,7 @@ std::size_t GridModel::index(int row, int col) const
 
 void GridModel::markRow(int row)
 {
+    touch();
     if (changes_.firstRow < 0) {
         changes_.firstRow = changes_.lastRow = row;
         return;
@@ -85,6 +88,7 @@ void GridModel::setTopRow(int row)
         return;
     topRow_ = row;
     changes_.topRow = true;
+    touch();
 }
 
 void GridModel::setColWidth(int col, int twips)
@@ -93,6 +97,7 @@ void GridModel::setColWidth(int col, int twips)
         return;
     widths_[static_cast<std::size_t>(col)] = twips;
     changes_.layout = true;
+    touch();
 }
 
 int GridModel::colWidth(int col) const
@@ -106,6 +111,7 @@ void GridModel::setColAlignment(int col, ColumnAlignment alignment)
         return;
     alignments_[static_cast<std::size_t>(col)] = alignment;
     changes_.layout = true;
+    touch();
 }
 
 ColumnAlignment GridModel::colAlignment(int col) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "window/colour.h"
+#include "window/controls.h"
 
 #include <algorithm>
 #include <string>
@@ -14,13 +15,13 @@ enum class ColumnAlignment { LeftTop, CentreTop };
 
 // A grid addressed through its current cell: handlers set the current row
 // and column, then read or write that cell's text or background colour.
-// Cells outside the grid read as empty and ignore writes.
-class GridModel {
+// Cells outside the grid read as empty and ignore writes. A grid is a
+// control of its window like any other: any change of it marks it changed.
+class GridModel : public Control {
 public:
-    GridModel(std::string name, int rows, int cols, int fixedCols, std::string toolTip = {});
+    GridModel(ControlList& window, std::string name, int rows, int cols, int fixedCols,
+              std::string toolTip = {});
 
-    const std::string& name() const { return name_; }
-    const std::string& toolTip() const { return toolTip_; }
     int rows() const { return rows_; }
     int cols() const { return cols_; }
     int fixedCols() const { return fixedCols_; }
@@ -82,8 +83,6 @@ private:
     void markRow(int row);
     void noteRowInUse(int row) { rowsInUse_ = std::max(rowsInUse_, row + 1); }
 
-    std::string name_;
-    std::string toolTip_;
     int rows_;
     int cols_;
     int fixedCols_;

@@ -41,6 +41,10 @@ public:
     void haltbeiEdited(std::string_view text) { form_.setHaltbei(text); }
     // A click or drag in the frequency grid that ended at (row, col).
     void tabelle1Click(int row, int col);
+    // The user scrolled a grid to a new top row.
+    void tabelle1Scroll(int topRow) { form_.tabelle1.scrolledTo(topRow); }
+    void tabelle2Scroll(int topRow) { form_.tabelle2.scrolledTo(topRow); }
+    void tabelle3Scroll(int topRow) { form_.tabelle3.scrolledTo(topRow); }
     void okresetlClick() { marking_.okresetlClick(); }
     void command1Click() { marking_.command1Click(); }
     void okexternClick() { importPanel_.okexternClick(); }

@@ -112,9 +112,6 @@ private slots:
                 names << name;
             }
         }
-        names << "tabelle1"
-              << "tabelle2"
-              << "tabelle3";
         for (const QString& name : names) {
             auto* widget = window->findChild<QWidget*>(name);
             QVERIFY2(widget, qPrintable(name));

@@ -13,6 +13,13 @@
 
 using namespace ravelin;
 
+// Keeps the focus on a widget that a change disabled, as the program's
+// window does until the whole change shows; the chain's landing moves it.
+class HoldingWindow : public QWidget {
+protected:
+    bool focusNextPrevChild(bool /*next*/) override { return true; }
+};
+
 class FocusChainTest : public QObject {
     Q_OBJECT
 
@@ -21,7 +28,7 @@ private:
     ControlList controls;
     TextBox box{controls, "box"};
     OptionGroup group{controls, "group", {"a", "b", "c", "d"}, {"", "", "", ""}};
-    GridModel grid{"grid", 3, 1, 0};
+    GridModel grid{controls, "grid", 3, 1, 0};
     Button button{controls, "button", "OK"};
 
     std::unique_ptr<QWidget> window;
@@ -42,7 +49,7 @@ private:
 private slots:
     void init()
     {
-        window = std::make_unique<QWidget>();
+        window = std::make_unique<HoldingWindow>();
         window->resize(300, 300);
         const auto make = [&](auto* widget, const char* name, int y) {
             widget->setObjectName(name);
@@ -133,6 +140,43 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), buttonWidget);
         // A widget that takes the focus keeps it.
         chain->leaveCovered(buttonWidget);
+        QCOMPARE(QApplication::focusWidget(), buttonWidget);
+    }
+
+    // A stop that a change disabled while it had the focus hands it to the
+    // first stop of its landing that takes it, else to the next stop.
+    void aStrandedFocusLandsWhereItsLandingSays()
+    {
+        FocusChain landing({box, {group, 0}, grid, {group, 1}, button},
+                           {{button, {grid, {group, 0}}}});
+        landing.place(box, *boxWidget);
+        landing.place({group, 0}, *option0);
+        landing.place(grid, *gridWidget);
+        landing.place({group, 1}, *option1);
+        landing.place(button, *buttonWidget);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const auto strand = [&](QWidget* stop) {
+            stop->setEnabled(true);
+            stop->setFocus();
+            QCOMPARE(QApplication::focusWidget(), stop);
+            stop->setEnabled(false);
+            landing.land(stop);
+            stop->setEnabled(true);
+        };
+        strand(buttonWidget);
+        QCOMPARE(QApplication::focusWidget(), gridWidget);
+        // Its first stop cannot take the focus: the next one of the landing does.
+        gridWidget->setEnabled(false);
+        strand(buttonWidget);
+        QCOMPARE(QApplication::focusWidget(), option0);
+        gridWidget->setEnabled(true);
+        // Without a landing of its own the focus goes on to the next stop.
+        strand(boxWidget);
+        QCOMPARE(QApplication::focusWidget(), option0);
+        // Once the focus has gone elsewhere, nothing is done.
+        buttonWidget->setFocus();
+        landing.land(boxWidget);
         QCOMPARE(QApplication::focusWidget(), buttonWidget);
     }
 };

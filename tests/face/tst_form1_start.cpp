@@ -70,12 +70,12 @@ private slots:
     }
 
     // Every control of the model has its view, and every widget shows a
-    // control of the model (or a grid, or the frame round the right column).
+    // control of the model (or the frame round the right column).
     void controlsAndViewsMatchOneToOne()
     {
         child<QPushButton>("okextern")->click();
         child<QPushButton>("okinfo")->click();
-        QStringList shown{"tabelle1", "tabelle2", "tabelle3", "Shape1"};
+        QStringList shown{"Shape1"};
         for (const Control* control : window->model().controls()) {
             const QString name = QString::fromStdString(control->name());
             const ControlView* view = window->viewOf(*control);
@@ -505,6 +505,35 @@ private slots:
         QCOMPARE(pressed, isButton ? QStringList{focused} : QStringList{});
     }
 
+    // Return in a box moves on to Start when Start can be pressed, and
+    // presses nothing; with Start disabled it does nothing at all.
+    void returnInABoxMovesOnToStart_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::newRow("count, Start enabled") << "textanzahl" << "30" << "okstart";
+        QTest::newRow("count, Start disabled") << "textanzahl" << "" << "textanzahl";
+        QTest::newRow("halt, Start enabled") << "haltbei" << "30" << "okstart";
+        QTest::newRow("halt, Start disabled") << "haltbei" << "" << "haltbei";
+    }
+    void returnInABoxMovesOnToStart()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, count);
+        QFETCH(QString, focusAfter);
+        QTest::keyClicks(child<QLineEdit>("textanzahl"), count);
+        child<QRadioButton>("Option1_2")->click();
+        QTest::keyClicks(child<QLineEdit>("haltbei"), "20");
+        auto* target = child<QLineEdit>(qPrintable(box));
+        target->setFocus(Qt::TabFocusReason);
+        QSignalSpy pressed(child<QPushButton>("okstart"), &QAbstractButton::clicked);
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focusAfter);
+        QCOMPARE(pressed.count(), 0);
+        QCOMPARE(window->model().state.wurfnummer, 0.0);
+    }
+
     // Where Tab and Shift+Tab lead from the focused control, in turn.
     QStringList tabWalk(int steps, bool back = false)
     {
@@ -594,19 +623,24 @@ private slots:
         auto* log = child<QTableView>("tabelle3");
         auto* start = child<QPushButton>("okstart");
 
-        QTest::keyClicks(focus(), "3");
+        QTest::keyClicks(focus(), "90");
         tabWalk(2);
         QCOMPARE(focus(), start);
-        for (int press = 0; press < 10 && start->isEnabled(); ++press)
+        for (int press = 0; press < 100 && start->isEnabled(); ++press)
             QTest::keyClick(focus(), Qt::Key_Space);
         QVERIFY(!start->isEnabled());
         QCOMPARE(focus(), log);
+        // On the run's last row, where the run left the log in view.
+        QCOMPARE(log->rowAt(0), 5);
+        QCOMPARE(log->currentIndex().row(), 29);
+        QTest::keyClick(log, Qt::Key_Up);
+        QCOMPARE(log->rowAt(0), 5);
         for (int more = 0; more < 3; ++more)
             QTest::keyClick(focus(), Qt::Key_Space);
         QVERIFY(window->isVisible());
         QVERIFY(!window->controller().quitRequested());
         QCOMPARE(focus(), log);
-        QVERIFY(!log->model()->index(0, 0).data().toString().isEmpty());
+        QVERIFY(!log->model()->index(29, 0).data().toString().isEmpty());
 
         press("okabbrechen"); // the restart's question is answered Yes
         QCOMPARE(window->model().state.wurfnummer, 0.0);

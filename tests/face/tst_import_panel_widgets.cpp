@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The import panel with real folders, driven through its widgets.
 
+#include "face/file_list_view.h"
 #include "platform/real_file_system.h"
 #include "support/shown_window.h"
 
@@ -180,6 +181,57 @@ private slots:
         QTest::keyClick(ok, Qt::Key_Space);
         QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
         QCOMPARE(child<QLabel>("Label15")->text(), QString("hamburg.txt"));
+    }
+
+    // Escape closes the panel from whatever within it has the focus, as
+    // "Abbr." does; elsewhere in the window it does nothing.
+    void escapeClosesThePanelFromWithin()
+    {
+        for (const char* inside : {"Drive1", "Dir1", "File1", "okexternabbruch"}) {
+            child<QPushButton>("okextern")->click();
+            auto* panel = child<QGroupBox>("Frame1");
+            QVERIFY(panel->isVisible());
+            child<QWidget>(inside)->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY2(!panel->isVisible(), inside);
+            QCOMPARE(QApplication::focusWidget(), child<QWidget>("okextern"));
+        }
+        auto* count = child<QLineEdit>("textanzahl");
+        count->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(count, "12");
+        QTest::keyClick(count, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), count);
+        QCOMPARE(count->text(), QString("12"));
+        QVERIFY(!child<QGroupBox>("Frame1")->isVisible() && window->isVisible());
+    }
+
+    // One click on a file is one event for the handlers, as one key is.
+    void oneClickOnAFileIsOneEvent()
+    {
+        struct CountingRoute : EventRoute {
+            int routed = 0;
+            void route(const std::function<void(FormController&)>& /*handler*/) override
+            {
+                ++routed;
+            }
+        } counting;
+        child<QPushButton>("okextern")->click();
+        FormModel& f = window->model();
+        QWidget box;
+        FileListView list({f.File1, {0, 0, 1905, 2235}, "Dateien", &FormController::file1Click,
+                           &FormController::file1Click},
+                          f.Frame1, box, counting);
+        list.apply();
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto& widget = static_cast<QListWidget&>(list.widget());
+        QCOMPARE(widget.count(), 2);
+        clickRow(&widget, 1);
+        QCOMPARE(counting.routed, 1);
+        QTest::keyClick(&widget, Qt::Key_Up);
+        QCOMPARE(counting.routed, 2);
+        clickRow(&widget, 1);
+        QCOMPARE(counting.routed, 3);
     }
 
     // A name longer than its label shows its start and its end; the whole

@@ -145,6 +145,8 @@ private slots:
         QTest::mouseClick(rotation, Qt::LeftButton, {}, QPoint(8, rotation->height() / 2));
         QVERIFY(!rotation->isChecked());
         QVERIFY(window->findChild<QRadioButton*>("Option1_0")->isChecked());
+        // The focus goes with the option chosen in its place.
+        QCOMPARE(QApplication::focusWidget(), window->findChild<QWidget*>("Option1_0"));
         QTest::keyClicks(count, "37");
         QTest::mouseClick(rotation, Qt::LeftButton, {}, QPoint(8, rotation->height() / 2));
         QVERIFY(rotation->isChecked());

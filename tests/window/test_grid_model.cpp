@@ -13,7 +13,8 @@ namespace {
 
 TEST(GridModelTest, NeverWrittenCellIsEmptyWithStandardColour)
 {
-    GridModel g("g", 5, 3, 1);
+    ControlList controls;
+    GridModel g(controls, "g", 5, 3, 1);
     g.setRow(4);
     g.setCol(2);
     EXPECT_EQ(g.text(), "");
@@ -22,7 +23,8 @@ TEST(GridModelTest, NeverWrittenCellIsEmptyWithStandardColour)
 
 TEST(GridModelTest, CurrentCellAddressesReadsAndWritesAndStaysWhereLeft)
 {
-    GridModel g("g", 5, 3, 1);
+    ControlList controls;
+    GridModel g(controls, "g", 5, 3, 1);
     g.setRow(2);
     g.setCol(1);
     g.setText(" ");
@@ -40,7 +42,8 @@ TEST(GridModelTest, CurrentCellAddressesReadsAndWritesAndStaysWhereLeft)
 
 TEST(GridModelTest, ColoursReadBackExactly)
 {
-    GridModel g("g", 2, 2, 0);
+    ControlList controls;
+    GridModel g(controls, "g", 2, 2, 0);
     for (Colour c : {0x80000005u, 0xC00000u, 0x00C000u, 1u, 0xFFFFFFu}) {
         g.setCellBackColour(c);
         EXPECT_EQ(g.cellBackColour(), c);
@@ -51,7 +54,8 @@ TEST(GridModelTest, ColoursReadBackExactly)
 
 TEST(GridModelTest, OutsideCellsReadEmptyAndIgnoreWrites)
 {
-    GridModel g("g", 3, 2, 0);
+    ControlList controls;
+    GridModel g(controls, "g", 3, 2, 0);
     for (auto [r, c] : {std::pair{-1, 0}, std::pair{3, 0}, std::pair{0, 2}, std::pair{0, -1}}) {
         g.setRow(r);
         g.setCol(c);
@@ -65,7 +69,8 @@ TEST(GridModelTest, OutsideCellsReadEmptyAndIgnoreWrites)
 
 TEST(GridModelTest, ClearEmptiesCellsButKeepsLayoutAndCurrentCell)
 {
-    GridModel g("g", 4, 2, 1);
+    ControlList controls;
+    GridModel g(controls, "g", 4, 2, 1);
     g.setColWidth(1, 700);
     g.setColAlignment(1, ColumnAlignment::CentreTop);
     g.setTextAt(3, 1, "12");
@@ -85,7 +90,8 @@ TEST(GridModelTest, ClearEmptiesCellsButKeepsLayoutAndCurrentCell)
 // emptied cells add none, clearing leaves none.
 TEST(GridModelTest, RowsInUseReachTheLastRowWrittenUntilCleared)
 {
-    GridModel g("g", 10, 4, 1);
+    ControlList controls;
+    GridModel g(controls, "g", 10, 4, 1);
     EXPECT_EQ(g.rowsInUse(), 0);
     g.setColourAt(7, 0, 0xC0FFC0);
     g.setTextAt(8, 1, "");
@@ -103,7 +109,8 @@ TEST(GridModelTest, RowsInUseReachTheLastRowWrittenUntilCleared)
 
 TEST(GridModelTest, ChangesCoverExactlyTheTouchedRows)
 {
-    GridModel g("g", 5000, 4, 1);
+    ControlList controls;
+    GridModel g(controls, "g", 5000, 4, 1);
     g.takeChanges();
     g.setTextAt(40, 1, "14/3");
     g.setTextAt(41, 1, "2/1");
@@ -124,7 +131,8 @@ TEST(GridModelTest, ChangesCoverExactlyTheTouchedRows)
 
 TEST(GridModelTest, FillColourPaintsOneColumnAndMarksOnlyChangedRows)
 {
-    GridModel g("g", 37, 4, 1);
+    ControlList controls;
+    GridModel g(controls, "g", 37, 4, 1);
     g.setColourAt(5, 3, 0x00FF00);
     g.setRow(2);
     g.setCol(1);
@@ -182,7 +190,8 @@ TEST(GridModelTest, PaintingCellsMarksOnlyTheRowsThatChange)
         {"other column", {8, 15}, 3, 0x7E, 8, 15},
     };
     for (const Case& c : cases) {
-        GridModel g("g", 37, 4, 1);
+        ControlList controls;
+        GridModel g(controls, "g", 37, 4, 1);
         g.fillColour(2, 1, 6, 0x0000FF);
         g.takeChanges();
         for (int row : c.rows)
@@ -221,7 +230,8 @@ TEST(GridModelTest, TextsOfAnyLengthReadBackAcrossRewritesAndClear)
         {"long again", sixteen},
         {"same long again", sixteen},
     };
-    GridModel g("g", 3, 2, 1);
+    ControlList controls;
+    GridModel g(controls, "g", 3, 2, 1);
     g.setTextAt(0, 0, paragraph); // a neighbour that must stay untouched
     for (const Step& step : steps) {
         g.takeChanges();
