@@ -182,6 +182,19 @@ void SpinRun::colourPhase()
         runEndCheck();
 }
 
+void SpinRun::runToEnd()
+{
+    // Put back however the presses end, so that a later press paints again.
+    struct PaintingSuspended {
+        FormModel& form;
+        PaintNow* painting = std::exchange(form.paintNow, nullptr);
+        ~PaintingSuspended() { form.paintNow = painting; }
+    } suspended{form_};
+    const int mode = form_.Option1.selected();
+    while (form_.okstart.enabled() && form_.Option1.selected() == mode)
+        okstartClick();
+}
+
 bool SpinRun::drawSpin(bool sixGroup)
 {
     SessionState& s = form_.state;

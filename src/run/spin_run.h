@@ -21,6 +21,10 @@ public:
     SpinRun(FormModel& form, SpinSource& spins);
 
     void okstartClick();
+    // Presses Start as the button does, again and again, until the run has
+    // ended or a press changed the run mode by itself. The window is shown
+    // once afterwards, not in the middle of each press.
+    void runToEnd();
 
 private:
     void tripleStart();

@@ -30,6 +30,7 @@ public:
     }
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
 
     const std::string& name() const { return name_; }
     const std::string& toolTip() const { return toolTip_; }

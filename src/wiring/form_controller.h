@@ -35,6 +35,7 @@ public:
 
     // User events, one handler each.
     void okstartClick() { spinRun_.okstartClick(); }
+    void runToEnd() { spinRun_.runToEnd(); }
     void okabbrechenClick() { restart_.okabbrechenClick(); }
     void option1Click(int index) { form_.selectRunMode(index); }
     void textanzahlEdited(std::string_view text) { form_.setTextanzahl(text); }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/run_helpers.h"
+#include "support/model_dump.h"
 #include "support/set_back_expectations.h"
 #include "window/run_mode.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 using testing::endLine;
 using testing::expectCandidates;
+using testing::modelDump;
 using testing::press;
 using testing::pressUntilEnd;
 using testing::TestWindow;
@@ -62,11 +64,14 @@ TEST_P(ContinuousModesTest, PositionsUsedByTheTriples)
 {
     const ContinuousCase& c = GetParam();
     TestWindow w;
-    spinsByPosition(w);
-    w.controller.textanzahlEdited(c.wanted);
-    w.controller.option1Click(c.mode);
-    if (*c.haltbei)
-        w.controller.haltbeiEdited(c.haltbei);
+    TestWindow inOneStep;
+    for (TestWindow* each : {&w, &inOneStep}) {
+        spinsByPosition(*each);
+        each->controller.textanzahlEdited(c.wanted);
+        each->controller.option1Click(c.mode);
+        if (*c.haltbei)
+            each->controller.haltbeiEdited(c.haltbei);
+    }
 
     int presses = 0;
     auto goesOn = [&] {
@@ -78,6 +83,9 @@ TEST_P(ContinuousModesTest, PositionsUsedByTheTriples)
         ++presses;
     }
     EXPECT_EQ(presses, c.presses) << c.what;
+    // "Bis zum Ende" ends where the single presses do, with all alike.
+    inOneStep.controller.runToEnd();
+    EXPECT_EQ(modelDump(inOneStep.form), modelDump(w.form)) << c.what;
     if (c.thenWanted) {
         w.controller.option1Click(runmode::einzelschritt);
         w.controller.textanzahlEdited(c.thenWanted);
@@ -252,6 +260,40 @@ std::vector<TripleSeen> rotationRun(TestWindow& w, const char* wanted)
             break;
     }
     return seen;
+}
+
+// "Bis zum Ende" with drawn spins, zeros among them, in every mode: it stops
+// where pressing Start one by one stops, the run's end or a press that
+// changed the mode by itself, with every control and count alike.
+TEST(RunToEndTest, EndsWhereSinglePressesEndInEveryMode)
+{
+    struct Case {
+        int mode;
+        const char* wanted;
+        const char* haltbei;
+        int modeAfter;
+    };
+    for (const Case& c : {Case{runmode::einzelschritt, "40", "", runmode::einzelschritt},
+                          Case{runmode::durchlauf, "31", "", runmode::durchlauf},
+                          Case{runmode::haltBeiWurf, "60", "25", runmode::einzelschritt},
+                          Case{runmode::rotation37, "200", "", runmode::einzelschritt}}) {
+        TestWindow single;
+        TestWindow inOneStep;
+        for (TestWindow* w : {&single, &inOneStep}) {
+            for (int i = 0; i < 400; ++i)
+                w->spins.add((i * 17 + i / 5) % 37);
+            w->controller.textanzahlEdited(c.wanted);
+            w->controller.option1Click(c.mode);
+            if (*c.haltbei)
+                w->controller.haltbeiEdited(c.haltbei);
+        }
+        while (single.form.okstart.enabled() && single.form.Option1.isSelected(c.mode))
+            press(single);
+        inOneStep.controller.runToEnd();
+        EXPECT_EQ(modelDump(inOneStep.form), modelDump(single.form)) << c.mode;
+        EXPECT_EQ(inOneStep.form.Option1.selected(), c.modeAfter) << c.mode;
+        EXPECT_GT(inOneStep.form.state.kombiwurf, 3) << c.mode;
+    }
 }
 
 TEST(RotationTest, HundredSpinsNeverCompleteARotation)
