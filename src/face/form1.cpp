@@ -9,6 +9,8 @@
 #include "platform/clock_spin_source.h"
 #include "platform/real_file_system.h"
 
+#include <QApplication>
+
 #include <exception>
 #include <utility>
 #include <variant>
@@ -49,6 +51,18 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
 
     buildPart(WindowPart::columns);
     focus_.link();
+    actions_ = std::make_unique<WindowActions>(
+        *this, static_cast<EventRoute&>(*this),
+        [this] {
+            if (View* view = focusedView())
+                view->copy();
+        },
+        [this] {
+            const View* view = focusedView();
+            return view && view->copies();
+        });
+    // The copy follows the focus from view to view.
+    connect(qApp, &QApplication::focusChanged, this, [this] { actions_->apply(model()); });
     model().paintNow = this;
 
     // Everything is shown once as designed and started; later refreshes show changes only.
@@ -62,6 +76,7 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
 Form1::~Form1()
 {
     model().paintNow = nullptr;
+    disconnect(qApp, nullptr, this, nullptr);
     while (!views_.empty())
         views_.pop_back();
 }
@@ -121,6 +136,15 @@ void Form1::showView(ControlView& view)
     // The focus does not stay behind the panel: Import has it, after a key.
     if (&shown == &model().Frame1 && model().Frame1.visible())
         focus_.leaveCovered(focusWidget());
+}
+
+View* Form1::focusedView() const
+{
+    const QWidget* focused = focusWidget();
+    for (const auto& view : views_)
+        if (focused && (&view->widget() == focused || view->widget().isAncestorOf(focused)))
+            return view.get();
+    return nullptr;
 }
 
 void Form1::stackCovers()
@@ -192,5 +216,6 @@ void Form1::refresh()
             if (ControlView* view = viewOf(*control))
                 showView(*view);
     focus_.land(std::exchange(stranded_, nullptr));
+    actions_->apply(model());
     refreshing_ = false;
 }

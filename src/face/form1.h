@@ -11,6 +11,7 @@
 
 #include "face/event_route.h"
 #include "face/focus_chain.h"
+#include "face/window_actions.h"
 #include "face/window_layout.h"
 #include "window/paint_now.h"
 #include "wiring/form_controller.h"
@@ -44,6 +45,7 @@ public:
     void refresh();
     // The control's view, once its part of the window is made.
     ravelin::ControlView* viewOf(const ravelin::Control& control) const;
+    ravelin::WindowActions& actions() { return *actions_; }
 
 protected:
     // Tab and Shift+Tab walk the focus order, whatever widget has the focus.
@@ -73,6 +75,8 @@ private:
     void showView(ravelin::ControlView& view);
     // The viewer stands over the columns, the panel over all.
     void stackCovers();
+    // The view whose widget has the focus, or holds the widget that has it.
+    ravelin::View* focusedView() const;
 
     std::unique_ptr<OwnPlatform> own_;
     std::unique_ptr<ravelin::FormController> controller_;
@@ -81,6 +85,7 @@ private:
     // made goes first, so that no widget outlives the panel it stands in.
     std::vector<std::unique_ptr<ravelin::View>> views_;
     std::unordered_map<const ravelin::Control*, ravelin::ControlView*> viewOf_;
+    std::unique_ptr<ravelin::WindowActions> actions_;
     bool refreshing_ = false;
     // Whether a handler runs: an event its own changes raise (a grid the
     // refresh scrolls) runs inside it, and the one refresh after it shows both.

@@ -7,8 +7,12 @@
 #include "face/qt_colour.h"
 #include "face/view_support.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStringList>
@@ -24,7 +28,7 @@ constexpr int gridRowHeight = 11; // 37 rows fill the frequency grid, 25 the spi
 GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColour,
                    EventRoute& route)
     : grid_(row.grid), route_(route), click_(row.click), keyAction_(row.keyAction),
-      tellsEntries_(row.tellsEntries),
+      copiedAs_(row.copiedAs), tellsEntries_(row.tellsEntries),
       view_(std::make_unique<QTableView>(&parent))
 {
     QTableView& view = *view_;
@@ -75,9 +79,10 @@ GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColou
         view.setPalette(palette);
     }
     nameByRole(view, row.role);
-    if (click_)
-        view.viewport()->installEventFilter(this);
+    view.viewport()->installEventFilter(this);
     view.installEventFilter(this);
+    if (copiedAs_)
+        offerCopy();
     if (keyAction_) {
         if (row.keysDo)
             view.setAccessibleDescription(fromModel(grid_.toolTip()).simplified() +
@@ -105,6 +110,28 @@ void GridView::apply()
         describeEntries(*view_, grid_.rowsInUse());
 }
 
+void GridView::copy()
+{
+    if (!copiedAs_)
+        return;
+    const CopiedTable table = copiedAs_(grid_);
+    auto* data = new QMimeData;
+    data->setText(fromModel(asTabSeparated(table)));
+    data->setHtml(fromModel(asHtmlTable(table)));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void GridView::offerCopy()
+{
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view_.get(), &QWidget::customContextMenuRequested, view_.get(),
+                     [this](QPoint at) {
+                         QMenu menu(view_.get());
+                         menu.addAction(QStringLiteral("Kopieren"), [this] { copy(); });
+                         menu.exec(view_->viewport()->mapToGlobal(at));
+                     });
+}
+
 void GridView::takeCellActions()
 {
     QItemSelectionModel* own = view_->selectionModel();
@@ -126,6 +153,12 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
         return event->type() == QEvent::KeyPress && keyAction_ &&
                keyActs(*static_cast<QKeyEvent*>(event));
     }
+    // The right button opens the grid's menu; it does not move the current cell.
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        return true;
+    if (!click_)
+        return false;
     if (event->type() == QEvent::MouseButtonDblClick) {
         dropNextRelease_ = true;
         return false;

@@ -28,6 +28,9 @@ public:
     QWidget& widget() override { return *view_; }
     QTableView& table() { return *view_; }
     GridTableModel& tableModel() { return *tableModel_; }
+    bool copies() const override { return copiedAs_ != nullptr; }
+    // The whole grid, as tab-separated lines and as an HTML table.
+    void copy() override;
     // Tells the table which rows the handlers touched, and where the grid
     // now starts and how wide its columns are.
     void apply() override;
@@ -52,9 +55,12 @@ private:
     EventRoute& route_;
     const CellClick click_;
     const CellClick keyAction_;
+    CopiedTable (*const copiedAs_)(const GridModel&);
     const bool tellsEntries_;
     std::unique_ptr<QTableView> view_;
     GridTableModel* tableModel_;
+    // A menu of its own offers the copy; the right button moves no cell.
+    void offerCopy();
     // The release that ends a double-click: its first click has toggled already.
     bool dropNextRelease_ = false;
 };

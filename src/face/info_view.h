@@ -17,6 +17,9 @@ public:
 
     const Control& control() const override { return viewer_; }
     QWidget& widget() override { return *widget_; }
+    // Its selection, as its own Ctrl+C copies it.
+    bool copies() const override { return true; }
+    void copy() override { widget_->copy(); }
     void apply() override;
 
 private:

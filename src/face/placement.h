@@ -8,6 +8,7 @@
 
 #include "window/colour.h"
 #include "window/form_model.h"
+#include "window/grid_copy.h"
 #include "wiring/form_controller.h"
 
 #include <qnamespace.h>
@@ -140,6 +141,8 @@ struct GridRow {
     // Whether a reader hears how many rows the grid holds, for the log
     // whose rows stand ready far beyond its entries.
     bool tellsEntries = false;
+    // The grid as it is copied, whole: the grids never show a selection.
+    CopiedTable (*copiedAs)(const GridModel&) = nullptr;
 };
 
 struct ViewerRow {

@@ -20,6 +20,9 @@ public:
     const Control& control() const override { return box_; }
     QWidget& widget() override { return *widget_; }
     QLineEdit& lineEdit() { return *widget_; }
+    // Its selection, as its own Ctrl+C copies it.
+    bool copies() const override { return true; }
+    void copy() override { widget_->copy(); }
     void apply() override;
 
 private:

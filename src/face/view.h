@@ -16,6 +16,10 @@ public:
     virtual QWidget& widget() = 0;
     // Shows what changed in the model since the last time.
     virtual void apply() = 0;
+    // Whether the view holds something a person can copy while it has the
+    // focus, and puts it on the clipboard.
+    virtual bool copies() const { return false; }
+    virtual void copy() {}
 };
 
 // The view of one control of the model, which it knows by its real type. It

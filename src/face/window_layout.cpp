@@ -53,7 +53,8 @@ std::vector<Placement> leftColumn(FormModel& f)
                 .keyAction = &C::tabelle1Click,
                 .keysDo = "Leertaste oder Eingabetaste markiert die Zahl der aktuellen Zeile "
                           "oder hebt ihre Markierung auf.",
-                .cellSays = &frequencyCellState},
+                .cellSays = &frequencyCellState,
+                .copiedAs = &copyOfFrequencies},
         // The green grid shows its light green in every cell.
         GridRow{.grid = f.tabelle2,
                 .at = {2835, 315, 420, 6180},
@@ -61,7 +62,8 @@ std::vector<Placement> leftColumn(FormModel& f)
                 .scroll = &C::tabelle2Scroll,
                 .columnNames = {"Erstes Erscheinen (Wurf)"},
                 .rowsByNumber = true,
-                .paper = colour::lightGreen},
+                .paper = colour::lightGreen,
+                .copiedAs = &copyOfFirstAppearances},
         ButtonRow{f.okresetl,
                   {450, 6615, 375, 285},
                   plainFace,
@@ -104,7 +106,8 @@ std::vector<Placement> middleColumn(FormModel& f)
                 .scroll = &C::tabelle3Scroll,
                 .columnNames = {"Zahl", "Wurf/Sechser", "Wurf/Kolonne", "Wurf/Farbe"},
                 .scrolls = true,
-                .tellsEntries = true},
+                .tellsEntries = true,
+                .copiedAs = &copyOfSpinLog},
         ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick},
     };
 }

@@ -3,8 +3,12 @@
 
 #include "face/view.h"
 #include "support/shown_window.h"
+#include "window/grid_copy.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
+#include <QClipboard>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -665,6 +669,42 @@ private slots:
         import(1);
         QVERIFY(!start->isEnabled());
         QCOMPARE(focus(), child<QWidget>("textanzahl"));
+    }
+
+    // Ctrl+C on a grid copies the whole grid, as text and as a table; the
+    // grid's current cell, its scroll position and the focus stay. Where
+    // nothing can be copied, the copy is disabled; a text box copies its own.
+    void ctrlCCopiesTheFocusedGridWhole()
+    {
+        auto* count = child<QLineEdit>("textanzahl");
+        QTest::keyClicks(count, "120");
+        for (int press = 0; press < 100; ++press)
+            child<QPushButton>("okstart")->click();
+        auto* copy = window->findChild<QAction*>("aktionKopieren");
+        QVERIFY(copy);
+        child<QWidget>("okinfo")->setFocus(Qt::TabFocusReason);
+        QVERIFY(!copy->isEnabled());
+        auto* log = child<QTableView>("tabelle3");
+        log->setFocus(Qt::TabFocusReason);
+        QVERIFY(copy->isEnabled());
+        const QModelIndex current = log->currentIndex();
+        const int top = log->rowAt(0);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        const CopiedTable table = copyOfSpinLog(window->model().tabelle3);
+        QCOMPARE(copied->text(), QString::fromStdString(asTabSeparated(table)));
+        QCOMPARE(copied->html(), QString::fromStdString(asHtmlTable(table)));
+        // The heading, 33 numbers and the triple still open.
+        QCOMPARE(copied->text().count('\n'), 35);
+        QCOMPARE(log->currentIndex(), current);
+        QCOMPARE(log->rowAt(0), top);
+        QCOMPARE(QApplication::focusWidget(), log);
+
+        count->setFocus(Qt::TabFocusReason);
+        count->selectAll();
+        QTest::keyClick(count, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("120"));
     }
 
     // After the user scrolled the log by hand, the restart and the next

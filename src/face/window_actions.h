@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "face/event_route.h"
+
+#include <functional>
+
+class QAction;
+class QWidget;
+
+namespace ravelin {
+
+struct FormModel;
+
+// The window's commands beyond its buttons, each a QAction of the window
+// with its shortcut, so that it works wherever the window is shown; a menu
+// bar shows the same actions.
+class WindowActions {
+public:
+    // copyFocused copies what the focused view holds; copyable tells
+    // whether the focused view holds something to copy.
+    WindowActions(QWidget& window, EventRoute& route, std::function<void()> copyFocused,
+                  std::function<bool()> copyable);
+
+    // Each action is enabled exactly when what it stands for can be done now.
+    void apply(const FormModel& form);
+
+    QAction& copy() { return *copy_; }
+    QAction& runToEnd() { return *runToEnd_; }
+
+private:
+    std::function<bool()> copyable_;
+    QAction* copy_;
+    QAction* runToEnd_;
+};
+
+} // namespace ravelin
