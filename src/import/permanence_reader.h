@@ -54,8 +54,9 @@ public:
     const std::array<std::string, 3>& headerLines() const { return headerLines_; }
 
     // The text of the next spin item, valid until the next call; none after
-    // the last, and none at all unless the header read as a permanence's. An item that begins with "-" is a separator and passed over;
-    // one that begins with "=" ends the spins.
+    // the last, and none at all unless the header read as a permanence's.
+    // An item that begins with "-" is a separator and passed over; one that
+    // begins with "=" ends the spins.
     std::optional<std::string_view> nextSpin()
     {
         while (!ended_ && !items_.atEnd()) {
