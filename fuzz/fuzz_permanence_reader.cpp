@@ -2,10 +2,11 @@
 // Any bytes as a permanence file: either the import refuses them and nothing
 // changes, or the session holds exactly what the reader found: N spins in
 // slots 1 to N of N + 21 slots, the header lines as valid UTF-8 in the
-// guidance, N in the spin-count box.
+// guidance, N in the spin-count box. The tally over the file agrees.
 #include "import/permanence_import.h"
 #include "import/permanence_reader.h"
 #include "support/scripted_platform.h"
+#include "tally/permanence_tally.h"
 #include "text/windows1252.h"
 
 #include <cmath>
@@ -56,6 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<ravelin::Permanence> read = ravelin::readPermanence(bytes);
     const bool imported = ravelin::importPermanence(w.form, w.files, "/perm", "f.txt");
     check(imported == read.has_value());
+
+    // The tally reads the same file with the same reader: it lists it as read
+    // exactly when the import takes spins from it, with as many spins.
+    const ravelin::TallyResult tally = ravelin::tallyPermanences(w.files, {"/perm/f.txt"});
+    check(tally.rows.size() == 1);
+    const ravelin::TallyRow& row = tally.rows[0];
+    const bool readWithSpins = imported && !read->spins.empty();
+    check((row.status == ravelin::PermanenceStatus::read) == readWithSpins);
+    check(row.spins == (readWithSpins ? read->spins.size() : 0));
+    check(3 * row.numbers <= row.spins);
 
     if (!imported) {
         check(f.state.importmodus == 0 && f.state.importanzahl == 5 && f.state.wurfanzahl == 7);

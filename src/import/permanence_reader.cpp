@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace ravelin {
 
@@ -29,46 +30,50 @@ std::string headerLine(std::string_view bytes)
     return line;
 }
 
-// Reads the four header items, the first three into `shown`. False when the
-// file is no permanence or ends before its header does.
-bool readHeader(PermanenceItems& items, std::array<std::string, 3>& shown)
+} // namespace
+
+PermanenceStream::PermanenceStream(PermanenceItems::Source source)
+    : items_([this, source = std::move(source)](char* buffer,
+                                                std::size_t size) -> std::optional<std::size_t> {
+          const std::optional<std::size_t> got = source(buffer, size);
+          if (watchingForNul_ && got && std::memchr(buffer, '\0', std::min(*got, size)))
+              sawNul_ = true;
+          return got;
+      })
 {
-    items.limitTo(firstItemWindow);
-    if (items.atEnd())
-        return false;
-    items.next(headerItemKept, false);
-    if (!items.delimited() || !items.text().starts_with(casinoMark))
-        return false;
-    items.lift();
-    shown[0] = headerLine(items.text());
+}
+
+PermanenceStatus PermanenceStream::readHeader()
+{
+    // What ends the file before its header is complete, told apart.
+    const auto cutShort = [this] {
+        return items_.failed() ? PermanenceStatus::unreadable : PermanenceStatus::empty;
+    };
+    items_.limitTo(firstItemWindow);
+    if (items_.atEnd())
+        return cutShort();
+    items_.next(headerItemKept, false);
+    watchingForNul_ = false;
+    if (!items_.delimited() || !items_.text().starts_with(casinoMark)) {
+        if (items_.failed() || sawNul_)
+            return PermanenceStatus::unreadable;
+        return PermanenceStatus::noPermanence;
+    }
+    items_.lift();
+    headerLines_[0] = headerLine(items_.text());
     for (std::size_t i = 1; i < 3; ++i) {
-        if (items.atEnd())
-            return false;
-        items.next(headerItemKept, false);
-        shown[i] = headerLine(items.text());
+        if (items_.atEnd())
+            return cutShort();
+        items_.next(headerItemKept, false);
+        headerLines_[i] = headerLine(items_.text());
     }
     // The fourth header item is read past, unseen.
-    if (items.atEnd())
-        return false;
-    items.next(0, false);
-    return true;
+    if (items_.atEnd())
+        return cutShort();
+    items_.next(0, false);
+    ended_ = false;
+    return PermanenceStatus::read;
 }
-
-// Hands the text of every spin item to `take`, up to the end item: an item
-// that begins with "-" is a separator, one that begins with "=" ends the spins.
-template <typename Take> void forEachSpin(PermanenceItems& items, Take take)
-{
-    while (!items.atEnd()) {
-        const std::optional<char> first = items.next(spinItemKept, true);
-        if (first == '-')
-            continue;
-        if (first == '=')
-            break;
-        take(items.text());
-    }
-}
-
-} // namespace
 
 std::optional<Permanence> readPermanence(const OpenPass& open, Room room)
 {
@@ -77,28 +82,30 @@ std::optional<Permanence> readPermanence(const OpenPass& open, Room room)
     Permanence permanence;
     std::size_t count = 0;
     {
-        PermanenceItems items(open());
-        if (!readHeader(items, permanence.headerLines))
+        PermanenceStream first(open());
+        if (first.readHeader() != PermanenceStatus::read)
             return std::nullopt;
-        forEachSpin(items, [&](std::string_view) { ++count; });
-        if (items.failed())
+        permanence.headerLines = first.headerLines();
+        while (first.nextSpin())
+            ++count;
+        if (first.failed())
             return std::nullopt;
     }
 
     std::vector<double> spins;
     spins.reserve(room.before + count + room.after);
     spins.resize(room.before, 0);
-    PermanenceItems items(open());
-    std::array<std::string, 3> headerAgain;
-    bool changed = !readHeader(items, headerAgain) || headerAgain != permanence.headerLines;
-    forEachSpin(items, [&](std::string_view text) {
-        if (spins.size() - room.before < count)
-            spins.push_back(readNumber(text));
-        else
-            changed = true;
-    });
+    PermanenceStream again(open());
     // A file that changed between the two readings is read as neither.
-    if (changed || items.failed() || spins.size() - room.before != count)
+    if (again.readHeader() != PermanenceStatus::read ||
+        again.headerLines() != permanence.headerLines)
+        return std::nullopt;
+    while (const std::optional<std::string_view> text = again.nextSpin()) {
+        if (spins.size() - room.before == count)
+            return std::nullopt;
+        spins.push_back(readNumber(*text));
+    }
+    if (again.failed() || spins.size() - room.before != count)
         return std::nullopt;
     permanence.spins = std::move(spins);
     return permanence;

@@ -28,6 +28,60 @@ constexpr std::size_t headerItemKept = std::size_t{4} * 1024;
 // counted: more than any number a double tells apart needs.
 constexpr std::size_t spinItemKept = std::size_t{4} * 1024;
 
+// What one reading found a file to be.
+enum class PermanenceStatus {
+    read,         // a permanence: its header, then its spins
+    noPermanence, // its first item does not begin with "Spielbank" or does not
+                  // end within `firstItemWindow` bytes
+    unreadable,   // it cannot be opened, its reading failed, or NUL bytes stand
+                  // where its header should be: a binary file
+    empty,        // no byte at all, or it ends before its four header items
+};
+
+// One reading of a permanence file from its start: the header, then the spin
+// items one at a time, so that a file of any size is read in the memory of
+// one block. Every reading of a permanence goes through here.
+class PermanenceStream {
+public:
+    explicit PermanenceStream(PermanenceItems::Source source);
+    PermanenceStream(const PermanenceStream&) = delete;
+    PermanenceStream& operator=(const PermanenceStream&) = delete;
+
+    // Reads the four header items; `read` when the file is a permanence, and
+    // then the spins may be asked for.
+    PermanenceStatus readHeader();
+    // The three shown header items, UTF-8.
+    const std::array<std::string, 3>& headerLines() const { return headerLines_; }
+
+    // The text of the next spin item, valid until the next call; none after
+    // the last, and none at all unless the header read as a permanence's.
+    // An item that begins with "-" is a separator and passed over; one that
+    // begins with "=" ends the spins.
+    std::optional<std::string_view> nextSpin()
+    {
+        while (!ended_ && !items_.atEnd()) {
+            const std::optional<char> first = items_.next(spinItemKept, true);
+            if (first == '-')
+                continue;
+            if (first == '=')
+                break;
+            return items_.text();
+        }
+        ended_ = true;
+        return std::nullopt;
+    }
+    // Reading failed on the way: the spins given were not all of the file's.
+    bool failed() const { return items_.failed(); }
+
+private:
+    // Only the file's first block is looked at for NUL bytes.
+    bool watchingForNul_ = true;
+    bool sawNul_ = false;
+    bool ended_ = true; // until the header is read as a permanence's
+    std::array<std::string, 3> headerLines_;
+    PermanenceItems items_;
+};
+
 // Reads a permanence file block by block, twice: once to count its spins
 // and once to store them. Nothing is returned for an empty file, for one
 // whose first item does not begin with "Spielbank" or does not end within

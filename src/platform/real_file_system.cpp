@@ -12,6 +12,10 @@
 #include <string_view>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace ravelin {
@@ -151,13 +155,22 @@ private:
 
 std::unique_ptr<FileSystem::OpenFile> RealFileSystem::open(const std::string& path)
 {
-    // Checked first: a FIFO opened for reading would wait for a writer for ever.
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
+    // Opened without waiting, then looked at: a FIFO opened plainly for
+    // reading would wait for a writer for ever, and one that takes the place
+    // of a file between a look and the opening would still be opened.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return nullptr;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
         return nullptr;
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (!file) {
+        ::close(fd);
+        return nullptr;
+    }
     return std::make_unique<RealOpenFile>(file);
 }
 

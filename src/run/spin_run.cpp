@@ -157,8 +157,7 @@ void SpinRun::colourPhase()
     s.aktfarbe = form_.board.farbe[static_cast<std::size_t>(s.wurfzahl)];
     writeLog(3, s.wurfzahl, s.aktfarbe);
 
-    s.zahl = form_.board.kombizahl[static_cast<std::size_t>(s.aktsechser)][static_cast<std::size_t>(
-        s.aktkolonne)][static_cast<std::size_t>(s.aktfarbe)];
+    s.zahl = form_.board.number(s.aktsechser, s.aktkolonne, s.aktfarbe);
     GridModel& log = form_.tabelle3;
     log.setRow(s.kombiwurf);
     log.setCol(0);
@@ -235,11 +234,7 @@ std::int16_t SpinRun::spinFromGenerator()
 std::int16_t SpinRun::spinFromPermanence() const
 {
     const SessionState& s = form_.state;
-    const double spin = std::nearbyint(s.permanenzAt(s.wurfnummer));
-    // Anything that is no number of the wheel is passed over like a zero.
-    if (!(spin >= 0 && spin <= wheel::lastNumber))
-        return 0;
-    return static_cast<std::int16_t>(spin);
+    return wheel::spinOf(s.permanenzAt(s.wurfnummer));
 }
 
 void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Permanence files of a few megabytes in shapes no casino writes: the import
 // must neither crash nor hang, keep its memory in proportion to the file, and
-// change nothing at all where it refuses the file.
+// change nothing at all where it refuses the file. The tally over many files
+// reads them with the same reader and lists each with why it added nothing.
 
 #include "import/permanence_import.h"
 #include "import/permanence_reader.h"
 #include "platform/real_file_system.h"
 #include "support/import_snapshot.h"
 #include "support/scripted_platform.h"
+#include "tally/permanence_tally.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +18,12 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <new>
 #include <string>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 #include <vector>
 
@@ -345,6 +350,185 @@ TEST(HostileRealFileTest, FifosAndFoldersNamedTxtAreRefusedWithoutBlocking)
         EXPECT_EQ(importSnapshot(w.form), before);
     }
     fs::remove_all(folder);
+}
+
+// How a tally over a set of hostile files went: every file's status by its
+// name, and the longest time the tally went without asking whether to stop.
+struct HostileTally {
+    std::map<std::string, std::string> statusByName;
+    std::map<std::string, std::uint64_t> spinsByName;
+    double longestSilence = 0;
+    bool cancelled = false;
+};
+
+// `cancelWhen` is asked with the path of the file being read.
+HostileTally tallyHostile(FileSystem& files, const std::vector<std::string>& paths,
+                          const std::function<bool(const std::string&)>& cancelWhen = {})
+{
+    std::string current;
+    using Clock = std::chrono::steady_clock;
+    HostileTally out;
+    Clock::time_point last = Clock::now();
+    const auto asked = [&] {
+        const Clock::time_point now = Clock::now();
+        out.longestSilence =
+            std::max(out.longestSilence, std::chrono::duration<double>(now - last).count());
+        last = now;
+    };
+    TallyHooks hooks;
+    hooks.progress = [&](std::size_t, std::size_t, const std::string& path) {
+        asked();
+        current = path;
+    };
+    hooks.cancelled = [&] {
+        asked();
+        return cancelWhen && cancelWhen(current);
+    };
+    const TallyResult result = tallyPermanences(files, paths, hooks);
+    asked();
+    for (const TallyRow& row : result.rows) {
+        out.statusByName[row.name] = statusLabel(row.status);
+        out.spinsByName[row.name] = row.spins;
+    }
+    out.cancelled = result.cancelled;
+    return out;
+}
+
+// The tally over many files meets the same files: each is listed with why it
+// added nothing, and none keeps the tally from asking whether to stop for
+// longer than a second.
+TEST(HostileTallyTest, EveryHostileFileIsListedWithItsReason)
+{
+    constexpr std::uint64_t gigabytes3 = 3ull << 30;
+    testing::MemoryFileSystem files;
+    files.generated["/p/riesig-ohne-kopf.txt"] = {"Logfile 2026-12-08\r\n", gigabytes3, 'x'};
+    files.generated["/p/riesige-erste-zeile.txt"] = {"Spielbank", gigabytes3, 'x'};
+    files.files["/p/nur-null-bytes.txt"] = std::string(4 * megabytes, '\0');
+    files.files["/p/zwei-byte-zeichen.txt"] =
+        std::string("S\0p\0i\0e\0l\0b\0a\0n\0k\0", 18) + header;
+    files.files["/p/gut.txt"] = header + "5\r\n17\r\n36\r\n";
+    std::vector<std::string> paths{"/p/riesig-ohne-kopf.txt",
+                                   "/p/riesige-erste-zeile.txt",
+                                   "/p/nur-null-bytes.txt",
+                                   "/p/zwei-byte-zeichen.txt",
+                                   "/p/gut.txt",
+                                   "/p/fehlt.txt"};
+    const HostileTally tally = tallyHostile(files, paths);
+    EXPECT_EQ(tally.statusByName,
+              (std::map<std::string, std::string>{{"fehlt.txt", "nicht lesbar"},
+                                                  {"gut.txt", "gelesen"},
+                                                  {"nur-null-bytes.txt", "nicht lesbar"},
+                                                  {"riesig-ohne-kopf.txt", "keine Permanenz"},
+                                                  {"riesige-erste-zeile.txt", "keine Permanenz"},
+                                                  {"zwei-byte-zeichen.txt", "nicht lesbar"}}));
+    EXPECT_LE(files.bytesRequested, 4 * megabytes + 2 * firstItemWindow + 1000)
+        << "a file that is no permanence is refused from its first item";
+    EXPECT_LT(tally.longestSilence, 1.0);
+}
+
+TEST(HostileTallyTest, TenThousandEmptyFilesAreEachListedEmpty)
+{
+    testing::MemoryFileSystem files;
+    std::vector<std::string> paths;
+    for (int i = 0; i < 10000; ++i) {
+        paths.push_back("/p/leer-" + std::to_string(i) + ".txt");
+        files.files[paths.back()] = "";
+    }
+    const HostileTally tally = tallyHostile(files, paths);
+    ASSERT_EQ(tally.statusByName.size(), 10000u);
+    for (const auto& [name, status] : tally.statusByName)
+        ASSERT_EQ(status, "leer") << name;
+    EXPECT_LT(tally.longestSilence, 1.0);
+}
+
+TEST(HostileTallyTest, APermanenceOfGigabytesIsReadUntilTheCancel)
+{
+    // Three gigabytes of a permanence: one spin, then empty lines, each a spin 0.
+    testing::MemoryFileSystem files;
+    files.generated["/p/riesig.txt"] = {header + "5\r\n", 3ull << 30, '\n'};
+    const auto start = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point cancelAt{};
+    const HostileTally tally = tallyHostile(files, {"/p/riesig.txt"}, [&](const std::string&) {
+        if (files.bytesRequested < 64 * megabytes)
+            return false;
+        cancelAt = std::chrono::steady_clock::now();
+        return true;
+    });
+    const auto end = std::chrono::steady_clock::now();
+    EXPECT_TRUE(tally.cancelled);
+    EXPECT_TRUE(tally.statusByName.empty());
+    ASSERT_NE(cancelAt, std::chrono::steady_clock::time_point{}) << "never cancelled";
+    EXPECT_LT(std::chrono::duration<double>(end - cancelAt).count(), 0.1);
+    EXPECT_LT(tally.longestSilence, 1.0);
+    EXPECT_LT(std::chrono::duration<double>(end - start).count(), 20.0);
+}
+
+// On the real file system: what is named like a permanence but is no plain
+// file, or no file that can be read, is listed as not readable at once.
+TEST(HostileRealFileTest, TheTallyListsWhatCannotBeReadWithoutBlocking)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("ravelin-hostile-tally-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder / "ordner.txt");
+    ASSERT_EQ(::mkfifo((folder / "pipe.txt").c_str(), 0600), 0);
+    fs::create_symlink("schleife.txt", folder / "schleife.txt");
+    const auto write = [&](const char* name, const std::string& content) {
+        std::ofstream(folder / name, std::ios::binary) << content;
+    };
+    write("binaer.txt", std::string("\x7f"
+                                    "ELF\2\1\1\0\0\0",
+                                    10) +
+                            std::string(5000, '\0'));
+    write("gesperrt.txt", header + "5\r\n17\r\n36\r\n");
+    fs::permissions(folder / "gesperrt.txt", fs::perms::none);
+    // A permanence of many blocks, cut short while it is read.
+    std::string long_ = header;
+    for (int i = 0; i < 100000; ++i)
+        long_ += "17\r\n";
+    write("schrumpft.txt", long_);
+    write("gut.txt", header + "5\r\n17\r\n36\r\n");
+    std::vector<std::string> paths;
+    for (const char* name : {"ordner.txt", "pipe.txt", "schleife.txt", "binaer.txt", "gesperrt.txt",
+                             "schrumpft.txt", "gut.txt", "fehlt.txt"})
+        paths.push_back((folder / name).string());
+    for (int i = 0; i < 10000; ++i) {
+        const std::string name = "leer-" + std::to_string(i) + ".txt";
+        write(name.c_str(), "");
+        paths.push_back((folder / name).string());
+    }
+
+    RealFileSystem real;
+    int pollsInShrinking = 0;
+    HostileTally tally = tallyHostile(real, paths, [&](const std::string& current) {
+        // Asked before each block: before the second, the file shrinks to a
+        // few spins.
+        if (current.ends_with("schrumpft.txt") && ++pollsInShrinking == 2)
+            fs::resize_file(folder / "schrumpft.txt", header.size() + 8);
+        return false;
+    });
+    fs::permissions(folder / "gesperrt.txt", fs::perms::owner_all);
+    fs::remove_all(folder);
+
+    // Only a reader with the rights of root reads a file locked to everyone.
+    const char* locked = ::geteuid() == 0 ? "gelesen" : "nicht lesbar";
+    for (const auto& [name, status] :
+         std::vector<std::pair<const char*, const char*>>{{"ordner.txt", "nicht lesbar"},
+                                                          {"pipe.txt", "nicht lesbar"},
+                                                          {"schleife.txt", "nicht lesbar"},
+                                                          {"binaer.txt", "nicht lesbar"},
+                                                          {"gesperrt.txt", locked},
+                                                          {"gut.txt", "gelesen"},
+                                                          {"fehlt.txt", "nicht lesbar"},
+                                                          {"leer-9999.txt", "leer"}})
+        EXPECT_EQ(tally.statusByName[name], status) << name;
+    EXPECT_EQ(tally.statusByName.size(), 10008u);
+    // The shrunk file is read as far as it was there.
+    EXPECT_EQ(tally.statusByName["schrumpft.txt"], "gelesen");
+    EXPECT_GT(tally.spinsByName["schrumpft.txt"], 0u);
+    EXPECT_LT(tally.spinsByName["schrumpft.txt"], 100000u);
+    EXPECT_LT(tally.longestSilence, 1.0);
 }
 
 } // namespace

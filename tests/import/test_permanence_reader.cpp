@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/permanence_items.h"
 #include "import/permanence_reader.h"
+#include "text/number_reading.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ravelin {
@@ -73,9 +75,21 @@ std::string permanence(std::string_view data)
 struct ReadCase {
     const char* name;
     std::string bytes;
-    bool accepted;
+    PermanenceStatus status; // the import takes the file only when it reads as one
     std::vector<double> spins;
 };
+
+// The bytes as a file that gives them all to the first reading.
+PermanenceItems::Source sourceOf(std::string_view bytes)
+{
+    return [bytes, pos = std::size_t{0}](char* buffer,
+                                         std::size_t size) mutable -> std::optional<std::size_t> {
+        const std::size_t n = std::min(size, bytes.size() - pos);
+        bytes.copy(buffer, n, pos);
+        pos += n;
+        return n;
+    };
+}
 
 class PermanenceReadTest : public ::testing::TestWithParam<ReadCase> {};
 
@@ -83,51 +97,114 @@ TEST_P(PermanenceReadTest, ReadsTheSpinsOrRefusesTheFile)
 {
     const ReadCase& c = GetParam();
     const std::optional<Permanence> read = readPermanence(c.bytes);
-    ASSERT_EQ(read.has_value(), c.accepted);
+    ASSERT_EQ(read.has_value(), c.status == PermanenceStatus::read);
     if (read) {
         EXPECT_EQ(read->spins, c.spins);
     }
+
+    // One streaming reading tells why, and gives the same spins.
+    PermanenceStream stream(sourceOf(c.bytes));
+    ASSERT_EQ(stream.readHeader(), c.status);
+    std::vector<double> streamed;
+    while (const std::optional<std::string_view> text = stream.nextSpin())
+        streamed.push_back(readNumber(*text));
+    EXPECT_EQ(streamed, c.status == PermanenceStatus::read ? c.spins : std::vector<double>{});
+    EXPECT_FALSE(stream.nextSpin()) << "the spins stay ended";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, PermanenceReadTest,
     ::testing::Values(
+        ReadCase{"Example",
+                 permanence("17\r\n-----\r\n0\r\n32\r\n=====\r\n5\r\n"),
+                 PermanenceStatus::read,
+                 {17, 0, 32}},
+        // NUL bytes where the header should be: a binary file, not one to read.
+        ReadCase{"NulBytesBeforeTheHeader",
+                 std::string("\0\0Spielbank\r\na\r\nb\r\nc\r\n17\r\n", 26),
+                 PermanenceStatus::unreadable,
+                 {}},
+        ReadCase{"HeaderInTwoByteCharacters",
+                 std::string("S\0p\0i\0e\0l\0b\0a\0n\0k\0\r\0\n\0", 22),
+                 PermanenceStatus::unreadable,
+                 {}},
+        ReadCase{"NulBytesAfterAGoodHeaderAreASpin",
+                 std::string("Spielbank\r\na\r\nb\r\nc\r\n17\r\n\0\0", 26),
+                 PermanenceStatus::read,
+                 {17, 0}},
+        ReadCase{"BlanksOnly", "   \t  ", PermanenceStatus::noPermanence, {}},
+        ReadCase{"EmptyFile", "", PermanenceStatus::empty, {}},
+        ReadCase{"SmallLetters",
+                 "spielbank Hamburg\r\na\r\nb\r\nc\r\n17\r\n",
+                 PermanenceStatus::noPermanence,
+                 {}},
+        ReadCase{"OtherWord",
+                 "Casino Hamburg\r\na\r\nb\r\nc\r\n17\r\n",
+                 PermanenceStatus::noPermanence,
+                 {}},
+        ReadCase{"ShorterThanTheWord",
+                 "Spielban\r\na\r\nb\r\nc\r\n",
+                 PermanenceStatus::noPermanence,
+                 {}},
+        ReadCase{"ByteOrderMark",
+                 "\xEF\xBB\xBFSpielbank\r\na\r\nb\r\nc\r\n17\r\n",
+                 PermanenceStatus::noPermanence,
+                 {}},
         ReadCase{
-            "Example", permanence("17\r\n-----\r\n0\r\n32\r\n=====\r\n5\r\n"), true, {17, 0, 32}},
-        ReadCase{"EmptyFile", "", false, {}},
-        ReadCase{"SmallLetters", "spielbank Hamburg\r\na\r\nb\r\nc\r\n17\r\n", false, {}},
-        ReadCase{"OtherWord", "Casino Hamburg\r\na\r\nb\r\nc\r\n17\r\n", false, {}},
-        ReadCase{"ShorterThanTheWord", "Spielban\r\na\r\nb\r\nc\r\n", false, {}},
-        ReadCase{"ByteOrderMark", "\xEF\xBB\xBFSpielbank\r\na\r\nb\r\nc\r\n17\r\n", false, {}},
-        ReadCase{"IndentedWord", "   Spielbank\r\na\r\nb\r\nc\r\n17\r\n", true, {17}},
-        ReadCase{"ExactlyTheWord", "Spielbank\r\na\r\nb\r\nc\r\n17\r\n", true, {17}},
-        ReadCase{"EndsAfterThreeHeaderItems", "Spielbank\r\na\r\nb\r\n", false, {}},
-        ReadCase{"EndsAfterOneHeaderItem", "Spielbank Hamburg", false, {}},
-        ReadCase{"FourthHeaderWithoutLineEnd", "Spielbank\r\na\r\nb\r\nc", true, {}},
-        ReadCase{"HeaderOnly", permanence(""), true, {}},
-        ReadCase{"HeaderThenEndAtOnce", permanence("====\r\n17\r\n"), true, {}},
-        ReadCase{"FourthHeaderIsNoSeparator", "Spielbank\r\na\r\nb\r\n-----\r\n3\r\n", true, {3}},
-        ReadCase{"IndentedSeparators", permanence("1\r\n   -----\r\n\t---\r\n2\r\n"), true, {1, 2}},
-        ReadCase{"NegativeNumberSeparates", permanence("1\r\n-5\r\n2\r\n"), true, {1, 2}},
-        ReadCase{"EmptyLineIsSpinZero", permanence("1\r\n\r\n2\r\n"), true, {1, 0, 2}},
-        ReadCase{"CommaMakesTwoSpins", permanence("4,19\r\n7\r\n"), true, {4, 19, 7}},
-        ReadCase{"LinesAfterTheEndIgnored", permanence("1\r\n= Ende\r\n2\r\n3\r\n"), true, {1}},
-        ReadCase{"NoEndRunsToTheEnd", permanence("1\r\n2\r\n3"), true, {1, 2, 3}},
-        ReadCase{"FractionKept", permanence("3.5\r\n"), true, {3.5}},
+            "IndentedWord", "   Spielbank\r\na\r\nb\r\nc\r\n17\r\n", PermanenceStatus::read, {17}},
+        ReadCase{
+            "ExactlyTheWord", "Spielbank\r\na\r\nb\r\nc\r\n17\r\n", PermanenceStatus::read, {17}},
+        ReadCase{
+            "EndsAfterThreeHeaderItems", "Spielbank\r\na\r\nb\r\n", PermanenceStatus::empty, {}},
+        ReadCase{"EndsAfterOneHeaderItem", "Spielbank Hamburg", PermanenceStatus::noPermanence, {}},
+        ReadCase{
+            "FourthHeaderWithoutLineEnd", "Spielbank\r\na\r\nb\r\nc", PermanenceStatus::read, {}},
+        ReadCase{"HeaderOnly", permanence(""), PermanenceStatus::read, {}},
+        ReadCase{"HeaderThenEndAtOnce", permanence("====\r\n17\r\n"), PermanenceStatus::read, {}},
+        ReadCase{"FourthHeaderIsNoSeparator",
+                 "Spielbank\r\na\r\nb\r\n-----\r\n3\r\n",
+                 PermanenceStatus::read,
+                 {3}},
+        ReadCase{"IndentedSeparators",
+                 permanence("1\r\n   -----\r\n\t---\r\n2\r\n"),
+                 PermanenceStatus::read,
+                 {1, 2}},
+        ReadCase{"NegativeNumberSeparates",
+                 permanence("1\r\n-5\r\n2\r\n"),
+                 PermanenceStatus::read,
+                 {1, 2}},
+        ReadCase{
+            "EmptyLineIsSpinZero", permanence("1\r\n\r\n2\r\n"), PermanenceStatus::read, {1, 0, 2}},
+        ReadCase{
+            "CommaMakesTwoSpins", permanence("4,19\r\n7\r\n"), PermanenceStatus::read, {4, 19, 7}},
+        ReadCase{"LinesAfterTheEndIgnored",
+                 permanence("1\r\n= Ende\r\n2\r\n3\r\n"),
+                 PermanenceStatus::read,
+                 {1}},
+        ReadCase{"NoEndRunsToTheEnd", permanence("1\r\n2\r\n3"), PermanenceStatus::read, {1, 2, 3}},
+        ReadCase{"FractionKept", permanence("3.5\r\n"), PermanenceStatus::read, {3.5}},
         ReadCase{"ValuesAsRead",
                  permanence("  5\r\n17 abc\r\n1 7\r\nabc\r\n+8\r\n99\r\n"),
-                 true,
+                 PermanenceStatus::read,
                  {5, 17, 17, 0, 8, 99}},
-        ReadCase{"QuotedSpinWithComma", permanence("\"4,19\"\r\n\"-\"\r\n6\r\n"), true, {4, 6}},
+        ReadCase{"QuotedSpinWithComma",
+                 permanence("\"4,19\"\r\n\"-\"\r\n6\r\n"),
+                 PermanenceStatus::read,
+                 {4, 6}},
         // The open quote takes the rest, end line included, as one spin.
-        ReadCase{"UnterminatedQuoteInData", permanence("1\r\n\"2\r\n3\r\n=\r\n"), true, {1, 2}},
-        ReadCase{"LfLineEnds", "Spielbank\na\nb\nc\n17\n-\n0\n=\n5\n", true, {17, 0}},
-        ReadCase{"CrLineEnds", "Spielbank\ra\rb\rc\r17\r-\r0\r=\r5\r", true, {17, 0}},
+        ReadCase{"UnterminatedQuoteInData",
+                 permanence("1\r\n\"2\r\n3\r\n=\r\n"),
+                 PermanenceStatus::read,
+                 {1, 2}},
+        ReadCase{
+            "LfLineEnds", "Spielbank\na\nb\nc\n17\n-\n0\n=\n5\n", PermanenceStatus::read, {17, 0}},
+        ReadCase{
+            "CrLineEnds", "Spielbank\ra\rb\rc\r17\r-\r0\r=\r5\r", PermanenceStatus::read, {17, 0}},
         // The fourth line's comma makes its second half the first spin.
         ReadCase{"CommaInHeader",
                  "Spielbank Hamburg\r\nTisch 1, Saal 2\r\nx\r\n"
                  "12 Uhr\r\n17\r\n",
-                 true,
+                 PermanenceStatus::read,
                  {12, 17}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -165,6 +242,35 @@ TEST(PermanenceHeaderTest, QuotedHeaderKeepsCommaAndBreaksLinesWithCrAlone)
     EXPECT_EQ(read->headerLines[0], "Spielbank Hamburg, Esplanade");
     EXPECT_EQ(read->headerLines[1], "a\rb\rc");
     EXPECT_EQ(read->spins, std::vector<double>{5});
+}
+
+TEST(PermanenceStreamTest, AReadingThatFailsIsUnreadableWhereverItFails)
+{
+    struct Case {
+        const char* name;
+        std::string givenBeforeFailing;
+        PermanenceStatus header;
+        std::vector<std::string> spins;
+    };
+    for (const Case& c :
+         {Case{"at once", "", PermanenceStatus::unreadable, {}},
+          Case{"in the header", "Spielbank\r\na\r\n", PermanenceStatus::unreadable, {}},
+          Case{
+              "among the spins", permanence("17\r\n5\r\n"), PermanenceStatus::read, {"17", "5"}}}) {
+        SCOPED_TRACE(c.name);
+        bool given = false;
+        PermanenceStream stream([&](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+            if (std::exchange(given, true) || c.givenBeforeFailing.empty())
+                return std::nullopt;
+            return c.givenBeforeFailing.copy(buffer, size);
+        });
+        EXPECT_EQ(stream.readHeader(), c.header);
+        std::vector<std::string> spins;
+        while (const std::optional<std::string_view> text = stream.nextSpin())
+            spins.emplace_back(*text);
+        EXPECT_EQ(spins, c.spins);
+        EXPECT_TRUE(stream.failed());
+    }
 }
 
 TEST(PermanenceReadTest, ReadsALongFile)
