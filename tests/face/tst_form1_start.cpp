@@ -397,6 +397,8 @@ private slots:
     // A person reads the run's state from the colour of Start: its face shows
     // the colour it is given, flat, in every state it can be in, with the
     // caption clearly darker than the face and a mark while it has the focus.
+    // While it cannot be pressed its caption is in the disabled text colour,
+    // as on every other button, and owes no contrast.
     void theStartButtonShowsItsColourFlat()
     {
         auto* start = child<QPushButton>("okstart");
@@ -408,7 +410,10 @@ private slots:
                    0.0722 * linear(c.blueF());
         };
         // What is wrong with the face: a point clear of the caption in another
-        // colour, or a caption too little darker than the face to be read.
+        // colour, a caption too little darker than the face to be read, or a
+        // disabled caption in another colour than the disabled text's.
+        const QColor disabledInk = start->palette().color(QPalette::Disabled, QPalette::ButtonText);
+        QVERIFY(disabledInk != QColor(Qt::black));
         const auto faultIn = [&](QColor face) {
             const QImage image = start->grab().toImage();
             const qreal ratio = image.devicePixelRatio();
@@ -422,9 +427,24 @@ private slots:
             if (faces != QStringList(faces.size(), face.name()))
                 return faces.join(' ');
             double darkest = 1;
+            // The caption's point least like the face: the ink itself, where
+            // a stroke covers it whole.
+            QColor farthest = face;
+            const auto distance = [&](QColor c) {
+                return std::abs(c.red() - face.red()) + std::abs(c.green() - face.green()) +
+                       std::abs(c.blue() - face.blue());
+            };
             for (int y = h / 4; y < h * 3 / 4; ++y)
-                for (int x = w / 4; x < w * 3 / 4; ++x)
-                    darkest = std::min(darkest, luminance(image.pixelColor(QPoint(x, y) * ratio)));
+                for (int x = w / 4; x < w * 3 / 4; ++x) {
+                    const QColor c = image.pixelColor(QPoint(x, y) * ratio);
+                    darkest = std::min(darkest, luminance(c));
+                    if (distance(c) > distance(farthest))
+                        farthest = c;
+                }
+            if (!start->isEnabled())
+                return farthest == disabledInk ? QString()
+                                               : QString("disabled caption %1 not %2")
+                                                     .arg(farthest.name(), disabledInk.name());
             const double contrast = (luminance(face) + 0.05) / (darkest + 0.05);
             return contrast < 4.5 ? QString("caption contrast %1").arg(contrast) : QString();
         };
@@ -433,6 +453,7 @@ private slots:
             const QString fault = faultIn(face);
             return fault.isEmpty() ? QString() : QString("%1: %2; ").arg(state, fault);
         };
+        QVERIFY(!start->isEnabled());
         QString faults = check("disabled at start", lightGreen);
         spins.add({4, 5, 6});
         QTest::keyClicks(child<QLineEdit>("textanzahl"), "3");
