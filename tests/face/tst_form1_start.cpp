@@ -230,8 +230,10 @@ private slots:
                                .arg(label->objectName())
                                .arg(wrapped.width())
                                .arg(wrapped.height());
+            // Each line the text breaks itself fits on one line of the box,
+            // also where the box would wrap it: a wrapped piece stands alone.
             for (const QString& line : lines)
-                if (!label->wordWrap() && metrics.horizontalAdvance(line) > room)
+                if (metrics.horizontalAdvance(line) > room)
                     clipped << QString("%1: \"%2\" %3 > %4")
                                    .arg(label->objectName(), line)
                                    .arg(metrics.horizontalAdvance(line))
@@ -264,9 +266,14 @@ private slots:
 
     // Every text the program writes, in each state that shows it: the start
     // text, the computer line, the end line, counts of five digits, the
-    // import panel's text. Also run at scale 2.
+    // import panel's text, a permanence's header. Also run at scale 2.
     void noCaptionIsClipped()
     {
+        // The panel lists the folder as it was when the window opened.
+        files.files["/tisch.txt"] = "Spielbank Hamburg \x96 Franz\xf6sisches Roulette\r\n"
+                                    "Tisch 3\r\nM\xe4rz 2003\r\nPermanenz\r\n17\r\n0\r\n5\r\n";
+        close();
+        QVERIFY(open());
         QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
         for (int i = 0; i < 6; ++i)
             spins.addNumber(i + 1);
@@ -323,6 +330,13 @@ private slots:
         child<QPushButton>("okabbrechen")->click();
         child<QPushButton>("okextern")->click();
         QVERIFY(child<QGroupBox>("Frame1")->isVisible());
+        QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
+
+        // A permanence's header, one item a line.
+        child<QListWidget>("File1")->setCurrentRow(0);
+        child<QPushButton>("okexternok")->click();
+        QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
+        QCOMPARE(child<QLabel>("text")->text().count('\n'), 2);
         QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
     }
 
