@@ -4,25 +4,25 @@
 #include "face/accessibility.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
+#include "face/whole_name_tip_delegate.h"
 
 #include <QStyle>
-#include <QStyledItemDelegate>
 
 namespace ravelin {
 
 namespace {
 
 // Folders stand indented by their depth, icon and all.
-class IndentedItemDelegate : public QStyledItemDelegate {
+class IndentedItemDelegate : public WholeNameTipDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using WholeNameTipDelegate::WholeNameTipDelegate;
     static constexpr int indentPerLevel = 8;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
     {
         QStyleOptionViewItem shifted(option);
-        shifted.rect.setLeft(option.rect.left() + depthOf(index) * indentPerLevel);
+        shifted.rect = placeOf(option, index);
         QStyledItemDelegate::paint(painter, shifted, index);
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -30,6 +30,12 @@ public:
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         size.rwidth() += depthOf(index) * indentPerLevel;
         return size;
+    }
+
+protected:
+    QRect placeOf(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return option.rect.adjusted(depthOf(index) * indentPerLevel, 0, 0, 0);
     }
 
 private:
