@@ -17,6 +17,8 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 
@@ -252,6 +254,49 @@ private slots:
         window->refresh();
         QCOMPARE(label->text(), QString("hamburg.txt"));
         QCOMPARE(label->toolTip(), QString("hamburg.txt"));
+    }
+
+    // With the focus the folder list marks its current row all round, as
+    // clearly as a focus must show: at least 3:1 against the row without it.
+    void theFolderListShowsThatItHasTheFocus()
+    {
+        child<QPushButton>("okextern")->click();
+        auto* dir1 = child<QListWidget>("Dir1");
+        const QRect row = dir1->visualItemRect(dir1->currentItem());
+        QVERIFY(dir1->currentItem()->isSelected());
+        const auto luminance = [](QColor c) {
+            const auto linear = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        // The row's top and bottom edges over the right half of the list,
+        // clear of the row's indentation.
+        const int end = std::min(row.right(), dir1->viewport()->width() - 1);
+        QList<QPoint> edge;
+        for (int x = end / 2; x <= end; x += 3)
+            edge << QPoint(x, row.top()) << QPoint(x, row.bottom());
+        const auto edgeColours = [&] {
+            const QImage image = dir1->viewport()->grab().toImage();
+            QList<QColor> seen;
+            for (const QPoint p : edge)
+                seen << image.pixelColor(p * image.devicePixelRatio());
+            return seen;
+        };
+        child<QPushButton>("okexternabbruch")->setFocus(Qt::TabFocusReason);
+        const QList<QColor> without = edgeColours();
+        dir1->setFocus(Qt::TabFocusReason);
+        const QList<QColor> with = edgeColours();
+        QStringList faint;
+        for (qsizetype i = 0; i < edge.size(); ++i) {
+            const double a = luminance(with[i]), b = luminance(without[i]);
+            const double contrast = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+            if (contrast < 3)
+                faint << QString("%1,%2 %3").arg(edge[i].x()).arg(edge[i].y()).arg(contrast);
+        }
+        QVERIFY(edge.size() > 10);
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join("; ")));
     }
 
     // The panel's inside is the window's light grey, wherever nothing stands on it.
