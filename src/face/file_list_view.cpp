@@ -4,6 +4,7 @@
 #include "face/accessibility.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
+#include "face/whole_name_tip_delegate.h"
 #include "import/folder_paths.h"
 
 #include <QMouseEvent>
@@ -18,6 +19,7 @@ FileListView::FileListView(const FileListRow& row, const Frame& panel, QWidget& 
     QListWidget& w = *widget_;
     w.setObjectName(fromModel(list_.name()));
     w.setGeometry(pixelsOf(row.at));
+    w.setItemDelegate(new WholeNameTipDelegate(&w));
     // The list's own refills are blocked from this.
     QObject::connect(&w, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem*> chosen = widget_->selectedItems();

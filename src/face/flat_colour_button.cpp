@@ -17,14 +17,16 @@ void FlatColourButton::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     const QRect face = rect();
     painter.fillRect(face, palette().color(QPalette::Button));
-    // Black while it can be pressed, grey while it cannot; the caption is
-    // black in both, legible on every colour the button is given.
+    // Black while it can be pressed, grey while it cannot. The caption is
+    // black while it can be pressed, legible on every colour the button is
+    // given; while it cannot, it takes the disabled text colour every other
+    // button of the window shows, so that nobody presses it in vain.
     const QColor ink = toQColor(colour::blackText);
     painter.setPen(isEnabled() ? ink : toQColor(colour::midGreyText));
     painter.drawRect(face.adjusted(0, 0, -1, -1));
     if (isDown())
         painter.drawRect(face.adjusted(1, 1, -2, -2));
-    painter.setPen(ink);
+    painter.setPen(isEnabled() ? ink : palette().color(QPalette::Disabled, QPalette::ButtonText));
     painter.setFont(font());
     painter.drawText(isDown() ? face.translated(1, 1) : face,
                      Qt::AlignCenter | Qt::TextShowMnemonic, text());

@@ -7,8 +7,9 @@ namespace ravelin {
 
 // A push button whose face is its palette's button colour, flat, in every
 // state: the style's shading would wash out the colour a person reads the
-// run's state from. The caption stays black on it; a dotted line within
-// the edge shows the focus, a doubled edge the press.
+// run's state from. The caption is black on it while it can be pressed and
+// in the disabled text colour while it cannot; a dotted line within the
+// edge shows the focus, a doubled edge the press.
 class FlatColourButton : public QPushButton {
 public:
     explicit FlatColourButton(QWidget* parent) : QPushButton(parent) {}

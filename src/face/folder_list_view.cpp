@@ -4,32 +4,50 @@
 #include "face/accessibility.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
+#include "face/whole_name_tip_delegate.h"
 
+#include <QPainter>
 #include <QStyle>
-#include <QStyledItemDelegate>
 
 namespace ravelin {
 
 namespace {
 
-// Folders stand indented by their depth, icon and all.
-class IndentedItemDelegate : public QStyledItemDelegate {
+// Folders stand indented by their depth, icon and all. The current folder
+// is highlighted whether or not the list has the focus, and the style's
+// frame round its name hardly shows on the highlight: while the list has
+// the focus, a line in the list's ink goes round the whole row.
+class IndentedItemDelegate : public WholeNameTipDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using WholeNameTipDelegate::WholeNameTipDelegate;
     static constexpr int indentPerLevel = 8;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
     {
         QStyleOptionViewItem shifted(option);
-        shifted.rect.setLeft(option.rect.left() + depthOf(index) * indentPerLevel);
+        shifted.rect = placeOf(option, index);
+        shifted.state &= ~QStyle::State_HasFocus;
         QStyledItemDelegate::paint(painter, shifted, index);
+        if (option.state & QStyle::State_HasFocus) {
+            painter->save();
+            painter->setPen(QPen(option.palette.color(QPalette::Text), 1));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(shifted.rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+        }
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         size.rwidth() += depthOf(index) * indentPerLevel;
         return size;
+    }
+
+protected:
+    QRect placeOf(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return option.rect.adjusted(depthOf(index) * indentPerLevel, 0, 0, 0);
     }
 
 private:

@@ -7,12 +7,22 @@
 
 namespace ravelin {
 
+namespace {
+// Per cent of the face's own letter spacing in the guidance box.
+constexpr qreal guidanceLetterSpacing = 96;
+} // namespace
+
 LabelView::LabelView(const LabelRow& row, QWidget& parent)
     : label_(row.label), row_(row), widget_(std::make_unique<QLabel>(&parent))
 {
     QLabel& w = *widget_;
     w.setObjectName(fromModel(label_.name()));
-    w.setFont(fontOf(row.face));
+    QFont face = fontOf(row.face);
+    // The guidance texts are written line by line to the box's width; set a
+    // little tighter, the longest of them keeps to its own line, as written.
+    if (row.kind == LabelKind::guidance)
+        face.setLetterSpacing(QFont::PercentageSpacing, guidanceLetterSpacing);
+    w.setFont(face);
     w.setTextFormat(Qt::PlainText);
     w.setAlignment(row.align);
     setTextColour(w, toQColor(row.ink));

@@ -20,6 +20,7 @@ accessible action, as a screen reader user would.
 Run inside a bus of its own: dbus-run-session -- a11y_tree.py PROGRAM OUTPUT_FOLDER
 """
 
+import faulthandler
 import os
 import signal
 import subprocess
@@ -36,10 +37,29 @@ COLUMNS = {
     "Wurfnummer des ersten Erscheinens markierter Zahlen": ["Erstes Erscheinen (Wurf)"],
     "Wurfprotokoll": ["Zahl", "Wurf/Sechser", "Wurf/Kolonne", "Wurf/Farbe"],
 }
+# The events the reader listens for, and the names the registry lists them by.
+LISTENED = {"object:property-change:accessible-name": "Object:PropertyChange:AccessibleName",
+            "object:property-change:accessible-description": "Object:PropertyChange:AccessibleDescription",
+            "object:text-changed": "Object:TextChanged:"}
 ROWS_FROM_ZERO = ["Häufigkeiten der Zahlen 0 bis 36",
                   "Wurfnummer des ersten Erscheinens markierter Zahlen"]
 
 failures = []
+# What the server and the program wrote, told after a failure: the output
+# folder is written afresh by the next run.
+logs = []
+
+
+def tell_logs():
+    for path in logs:
+        try:
+            with open(path, errors="replace") as log:
+                text = log.read()
+        except OSError as error:
+            text = f"(unreadable: {error})\n"
+        print(f"--- {path} ---", file=sys.stderr)
+        print(text, end="" if text.endswith("\n") or not text else "\n", file=sys.stderr)
+    sys.stderr.flush()
 
 
 def check(ok, what):
@@ -101,13 +121,15 @@ def main():
     # leaving through an exception still ends the server and the program.
     signal.signal(signal.SIGALRM, lambda *_: sys.exit("no answer within 100 s"))
     signal.alarm(100)
+    # Where it stood, should even the alarm not be heard before ctest ends it.
+    faulthandler.dump_traceback_later(105, exit=False)
 
     # The server takes a free display itself and says which: other tests
     # start servers of their own at the same time.
     ready, told = os.pipe()
+    logs.append(os.path.join(out, "xvfb-a11y.log"))
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            pass_fds=(told,), stdout=subprocess.DEVNULL,
-                            stderr=open(os.path.join(out, "xvfb-a11y.log"), "w"))
+                            pass_fds=(told,), stdout=subprocess.DEVNULL, stderr=open(logs[-1], "w"))
     os.close(told)
     children = [xvfb]
     try:
@@ -120,9 +142,17 @@ def main():
         for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_ACCESSIBILITY"):
             env.pop(name, None)
         os.environ["DISPLAY"] = env["DISPLAY"]
+        # The program asks the registry which events are listened for as it
+        # starts, and only then subscribes to news of listeners coming: one
+        # that registers in between is never told of, and its events never
+        # come. So the reader listens first, as a screen reader does that
+        # runs before the program starts.
+        start_reading()
+        wait_for("the registry does not list the reader's listeners", listening, 10)
 
         def launch(log_name, folder=None):
-            log = open(os.path.join(out, log_name), "w")
+            logs.append(os.path.join(out, log_name))
+            log = open(logs[-1], "w")
             started = subprocess.Popen([program], env=env, stdout=log, stderr=log, cwd=folder)
             children.append(started)
             return started
@@ -154,9 +184,25 @@ def start_reading():
     from gi.repository import GLib
 
     pyatspi.Registry.registerEventListener(
-        lambda event: heard.append((event.type, event.source, event.any_data)),
-        "object:property-change:accessible-name", "object:property-change:accessible-description",
-        "object:text-changed")
+        lambda event: heard.append((event.type, event.source, event.any_data)), *LISTENED)
+
+
+def listening():
+    """Whether the registry lists every event the reader listens for, as the program will ask it."""
+    from gi.repository import Gio
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                                GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
+        None, None)
+    try:
+        reply = bus.call_sync("org.a11y.atspi.Registry", "/org/a11y/atspi/registry", "org.a11y.atspi.Registry",
+                              "GetRegisteredEvents", None, None, Gio.DBusCallFlags.NONE, 5000, None)
+    finally:
+        bus.close_sync(None)
+    listed = {event for (_, event) in reply.unpack()[0]}
+    return set(LISTENED.values()) <= listed
 
 
 # Every change announced since the last look: (kind, source, what it carries:
@@ -197,7 +243,6 @@ def press(button):
 
 
 def run(ravelin):
-    start_reading()
     app = application_of(ravelin)
     nodes = list(walk(app))
 
@@ -434,7 +479,17 @@ def run_import(ravelin):
 
 
 if __name__ == "__main__":
-    main()
+    # Each line as it is written: a run ended from outside keeps what it said.
+    sys.stdout.reconfigure(line_buffering=True)
+    try:
+        main()
+    except BaseException:
+        # The reason first, as the exception tells it, then the logs.
+        import traceback
+        traceback.print_exc()
+        tell_logs()
+        raise
     if failures:
+        tell_logs()
         sys.exit(f"{len(failures)} failures")
     print("the accessibility tree reads as it should")

@@ -234,8 +234,10 @@ private slots:
                                .arg(label->objectName())
                                .arg(wrapped.width())
                                .arg(wrapped.height());
+            // Each line the text breaks itself fits on one line of the box,
+            // also where the box would wrap it: a wrapped piece stands alone.
             for (const QString& line : lines)
-                if (!label->wordWrap() && metrics.horizontalAdvance(line) > room)
+                if (metrics.horizontalAdvance(line) > room)
                     clipped << QString("%1: \"%2\" %3 > %4")
                                    .arg(label->objectName(), line)
                                    .arg(metrics.horizontalAdvance(line))
@@ -268,9 +270,14 @@ private slots:
 
     // Every text the program writes, in each state that shows it: the start
     // text, the computer line, the end line, counts of five digits, the
-    // import panel's text. Also run at scale 2.
+    // import panel's text, a permanence's header. Also run at scale 2.
     void noCaptionIsClipped()
     {
+        // The panel lists the folder as it was when the window opened.
+        files.files["/tisch.txt"] = "Spielbank Hamburg \x96 Franz\xf6sisches Roulette\r\n"
+                                    "Tisch 3\r\nM\xe4rz 2003\r\nPermanenz\r\n17\r\n0\r\n5\r\n";
+        close();
+        QVERIFY(open());
         QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
         for (int i = 0; i < 6; ++i)
             spins.addNumber(i + 1);
@@ -327,6 +334,13 @@ private slots:
         child<QPushButton>("okabbrechen")->click();
         child<QPushButton>("okextern")->click();
         QVERIFY(child<QGroupBox>("Frame1")->isVisible());
+        QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
+
+        // A permanence's header, one item a line.
+        child<QListWidget>("File1")->setCurrentRow(0);
+        child<QPushButton>("okexternok")->click();
+        QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
+        QCOMPARE(child<QLabel>("text")->text().count('\n'), 2);
         QVERIFY2(clippedCaptions().isEmpty(), qPrintable(clippedCaptions().join("; ")));
     }
 
@@ -401,6 +415,8 @@ private slots:
     // A person reads the run's state from the colour of Start: its face shows
     // the colour it is given, flat, in every state it can be in, with the
     // caption clearly darker than the face and a mark while it has the focus.
+    // While it cannot be pressed its caption is in the disabled text colour,
+    // as on every other button, and owes no contrast.
     void theStartButtonShowsItsColourFlat()
     {
         auto* start = child<QPushButton>("okstart");
@@ -412,7 +428,10 @@ private slots:
                    0.0722 * linear(c.blueF());
         };
         // What is wrong with the face: a point clear of the caption in another
-        // colour, or a caption too little darker than the face to be read.
+        // colour, a caption too little darker than the face to be read, or a
+        // disabled caption in another colour than the disabled text's.
+        const QColor disabledInk = start->palette().color(QPalette::Disabled, QPalette::ButtonText);
+        QVERIFY(disabledInk != QColor(Qt::black));
         const auto faultIn = [&](QColor face) {
             const QImage image = start->grab().toImage();
             const qreal ratio = image.devicePixelRatio();
@@ -426,9 +445,24 @@ private slots:
             if (faces != QStringList(faces.size(), face.name()))
                 return faces.join(' ');
             double darkest = 1;
+            // The caption's point least like the face: the ink itself, where
+            // a stroke covers it whole.
+            QColor farthest = face;
+            const auto distance = [&](QColor c) {
+                return std::abs(c.red() - face.red()) + std::abs(c.green() - face.green()) +
+                       std::abs(c.blue() - face.blue());
+            };
             for (int y = h / 4; y < h * 3 / 4; ++y)
-                for (int x = w / 4; x < w * 3 / 4; ++x)
-                    darkest = std::min(darkest, luminance(image.pixelColor(QPoint(x, y) * ratio)));
+                for (int x = w / 4; x < w * 3 / 4; ++x) {
+                    const QColor c = image.pixelColor(QPoint(x, y) * ratio);
+                    darkest = std::min(darkest, luminance(c));
+                    if (distance(c) > distance(farthest))
+                        farthest = c;
+                }
+            if (!start->isEnabled())
+                return farthest == disabledInk ? QString()
+                                               : QString("disabled caption %1 not %2")
+                                                     .arg(farthest.name(), disabledInk.name());
             const double contrast = (luminance(face) + 0.05) / (darkest + 0.05);
             return contrast < 4.5 ? QString("caption contrast %1").arg(contrast) : QString();
         };
@@ -437,6 +471,7 @@ private slots:
             const QString fault = faultIn(face);
             return fault.isEmpty() ? QString() : QString("%1: %2; ").arg(state, fault);
         };
+        QVERIFY(!start->isEnabled());
         QString faults = check("disabled at start", lightGreen);
         spins.add({4, 5, 6});
         QTest::keyClicks(child<QLineEdit>("textanzahl"), "3");

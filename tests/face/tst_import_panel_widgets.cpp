@@ -13,9 +13,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 
@@ -34,6 +38,19 @@ private:
     {
         std::ofstream out((folder.path() + "/" + name).toStdString(), std::ios::binary);
         out << content;
+    }
+
+    // The tool tip a pointer resting on `row` of `list` brings up, or
+    // nothing when none comes up.
+    static QString tipOn(QListWidget* list, int row)
+    {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return "a tip that stays";
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QHelpEvent rest(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &rest);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
 
     void clickRow(QListWidget* list, int row)
@@ -235,14 +252,21 @@ private slots:
     }
 
     // A name longer than its label shows its start and its end; the whole
-    // name is the tool tip and what a screen reader is told.
+    // name is the tool tip and what a screen reader is told. In the panel's
+    // lists a name cut by the list's edge is the tool tip of its row.
     void aLongFileNameIsShortenedInTheMiddle()
     {
         const QString name = "permanenz-spielbank-hamburg-tisch-drei-im-dezember.txt";
+        const QString longFolder = "permanenzen-der-spielbank-hamburg-im-dezember";
         // In the subfolder, whose files are listed when it is opened.
         write("monat/" + name, "Spielbank\r\nB\r\nC\r\nD\r\n9\r\n");
-        const auto removed = qScopeGuard(
-            [&] { std::remove((folder.path() + "/monat/" + name).toStdString().c_str()); });
+        write("monat/kurz.txt", "");
+        QVERIFY(QDir(folder.path() + "/monat").mkdir(longFolder));
+        const auto removed = qScopeGuard([&] {
+            std::remove((folder.path() + "/monat/" + name).toStdString().c_str());
+            std::remove((folder.path() + "/monat/kurz.txt").toStdString().c_str());
+            QDir(folder.path() + "/monat").rmdir(longFolder);
+        });
         child<QPushButton>("okextern")->click();
         auto* dir1 = child<QListWidget>("Dir1");
         const QList<QListWidgetItem*> monat = dir1->findItems("monat", Qt::MatchEndsWith);
@@ -250,7 +274,20 @@ private slots:
         const QPoint on = dir1->visualItemRect(monat.first()).center();
         QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, on);
         QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, {}, on);
-        clickRow(child<QListWidget>("File1"), 0);
+        auto* file1 = child<QListWidget>("File1");
+        QCOMPARE(file1->item(1)->text(), name);
+        QCOMPARE(tipOn(file1, 0), QString());
+        QCOMPARE(tipOn(file1, 1), name);
+        const int current = dir1->currentRow();
+        QCOMPARE(dir1->item(current)->text().trimmed(), QString("monat"));
+        QCOMPARE(dir1->item(current + 1)->text().trimmed(), longFolder);
+        QCOMPARE(tipOn(dir1, current), QString());
+        QCOMPARE(tipOn(dir1, current + 1).trimmed(), longFolder);
+        // Scrolled to its end, the list hides a short name: it is the tip then.
+        file1->horizontalScrollBar()->setValue(file1->horizontalScrollBar()->maximum());
+        QCOMPARE(tipOn(file1, 0), QString("kurz.txt"));
+        file1->horizontalScrollBar()->setValue(0);
+        clickRow(file1, 1);
         child<QPushButton>("okexternok")->click();
         QVERIFY(!child<QGroupBox>("Frame1")->isVisible());
 
@@ -269,6 +306,49 @@ private slots:
         window->refresh();
         QCOMPARE(label->text(), QString("hamburg.txt"));
         QCOMPARE(label->toolTip(), QString("hamburg.txt"));
+    }
+
+    // With the focus the folder list marks its current row all round, as
+    // clearly as a focus must show: at least 3:1 against the row without it.
+    void theFolderListShowsThatItHasTheFocus()
+    {
+        child<QPushButton>("okextern")->click();
+        auto* dir1 = child<QListWidget>("Dir1");
+        const QRect row = dir1->visualItemRect(dir1->currentItem());
+        QVERIFY(dir1->currentItem()->isSelected());
+        const auto luminance = [](QColor c) {
+            const auto linear = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        // The row's top and bottom edges over the right half of the list,
+        // clear of the row's indentation.
+        const int end = std::min(row.right(), dir1->viewport()->width() - 1);
+        QList<QPoint> edge;
+        for (int x = end / 2; x <= end; x += 3)
+            edge << QPoint(x, row.top()) << QPoint(x, row.bottom());
+        const auto edgeColours = [&] {
+            const QImage image = dir1->viewport()->grab().toImage();
+            QList<QColor> seen;
+            for (const QPoint p : edge)
+                seen << image.pixelColor(p * image.devicePixelRatio());
+            return seen;
+        };
+        child<QPushButton>("okexternabbruch")->setFocus(Qt::TabFocusReason);
+        const QList<QColor> without = edgeColours();
+        dir1->setFocus(Qt::TabFocusReason);
+        const QList<QColor> with = edgeColours();
+        QStringList faint;
+        for (qsizetype i = 0; i < edge.size(); ++i) {
+            const double a = luminance(with[i]), b = luminance(without[i]);
+            const double contrast = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+            if (contrast < 3)
+                faint << QString("%1,%2 %3").arg(edge[i].x()).arg(edge[i].y()).arg(contrast);
+        }
+        QVERIFY(edge.size() > 10);
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join("; ")));
     }
 
     // The panel's inside is the window's light grey, wherever nothing stands on it.

@@ -47,8 +47,8 @@ QTextCharFormat formatOf(QTextDocument* doc, const QString& piece)
 
 std::string shippedInfoText()
 {
-    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                      "src" / "info" / "info_ravelin.txt";
+    const auto path =
+        std::filesystem::path(RAVELIN_SOURCE_DIR) / "src" / "info" / "info_ravelin.txt";
     QFile file(QString::fromStdString(path.string()));
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -274,8 +274,8 @@ TEST(RichTextReaderTest, InfoFileKindDecision)
 // The info text that the program ships beside itself.
 std::string shippedInfoText()
 {
-    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                      "src" / "info" / "info_ravelin.txt";
+    const auto path =
+        std::filesystem::path(RAVELIN_SOURCE_DIR) / "src" / "info" / "info_ravelin.txt";
     std::ifstream file(path, std::ios::binary);
     EXPECT_TRUE(file) << path;
     std::ostringstream content;
