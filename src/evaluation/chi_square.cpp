@@ -19,22 +19,37 @@ std::uint64_t numbersNeededForTest(const NumberShares& shares)
     return (wanted + fewest - 1) / fewest;
 }
 
-std::optional<ChiSquareTest> chiSquareTest(const NumberCounts::PerNumber& counts,
-                                           const NumberShares& shares)
+namespace {
+std::uint64_t numbersOf(const NumberCounts::PerNumber& counts)
 {
     std::uint64_t n = 0;
     for (int number = 1; number <= wheel::lastNumber; ++number)
         n += counts[static_cast<std::size_t>(number)];
-    if (n < numbersNeededForTest(shares))
+    return n;
+}
+} // namespace
+
+std::optional<double> chiSquare(const NumberCounts::PerNumber& counts, const NumberShares& shares)
+{
+    const std::uint64_t n = numbersOf(counts);
+    if (n == 0)
         return std::nullopt;
-    ChiSquareTest test;
+    double sum = 0;
     for (int number = 1; number <= wheel::lastNumber; ++number) {
         const double expected = static_cast<double>(n) * shares.of(number);
         const double off = static_cast<double>(counts[static_cast<std::size_t>(number)]) - expected;
-        test.chiSquare += off * off / expected;
+        sum += off * off / expected;
     }
-    test.pValue = chiSquarePValue(test.chiSquare, chiSquareDegreesOfFreedom);
-    return test;
+    return sum;
+}
+
+std::optional<ChiSquareTest> chiSquareTest(const NumberCounts::PerNumber& counts,
+                                           const NumberShares& shares)
+{
+    if (numbersOf(counts) < numbersNeededForTest(shares))
+        return std::nullopt;
+    const double figure = *chiSquare(counts, shares);
+    return ChiSquareTest{figure, chiSquarePValue(figure, chiSquareDegreesOfFreedom)};
 }
 
 double chiSquarePValue(double chiSquare, int degreesOfFreedom)

@@ -24,8 +24,11 @@ struct ChiSquareTest {
 // `fewestExpectedPerNumber` times at least.
 std::uint64_t numbersNeededForTest(const NumberShares& shares);
 
-// How far the counts of the numbers 1..36 stand from their shares; none
-// while there are fewer numbers than the test needs.
+// How far the counts of the numbers 1..36 stand from their shares,
+// Σ (O − E)² / E; none without a number.
+std::optional<double> chiSquare(const NumberCounts::PerNumber& counts, const NumberShares& shares);
+// That figure with its p-value; none while there are fewer numbers than
+// the test needs.
 std::optional<ChiSquareTest> chiSquareTest(const NumberCounts::PerNumber& counts,
                                            const NumberShares& shares);
 

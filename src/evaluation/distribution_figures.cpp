@@ -31,6 +31,7 @@ DistributionFigures distributionFigures(const NumberCounts& counts, const Repeat
     figures.counts[0] = 0;
     figures.numbers = total(figures.counts);
     figures.numbersNeededForTest = numbersNeededForTest(shares);
+    figures.chiSquare = chiSquare(figures.counts, shares);
     figures.test = chiSquareTest(figures.counts, shares);
     figures.pairs = total(counts.twiceInARow);
     figures.expectedPairs = expectedPairs(chances, shares);
@@ -56,8 +57,9 @@ std::string copyText(const DistributionFigures& figures)
     const std::optional<ChiSquareTest>& test = figures.test;
     const std::vector<std::pair<const char*, std::string>> lines{
         {"Zahlen", germanCount(figures.numbers)},
-        {"Chi-Quadrat", test ? germanDecimal(test->chiSquare, chiSquareDecimals) : ""},
-        {"Freiheitsgrade", test ? germanCount(chiSquareDegreesOfFreedom) : ""},
+        {"Chi-Quadrat",
+         figures.chiSquare ? germanDecimal(*figures.chiSquare, chiSquareDecimals) : ""},
+        {"Freiheitsgrade", figures.chiSquare ? germanCount(chiSquareDegreesOfFreedom) : ""},
         {"p-Wert", test ? germanProbability(test->pValue) : ""},
         {"2fach hintereinander", germanCount(figures.pairs)},
         {"2fach erwartet", germanDecimal(figures.expectedPairs, expectedDecimals)},

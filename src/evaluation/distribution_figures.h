@@ -21,6 +21,7 @@ struct DistributionFigures {
     NumberCounts::PerNumber counts{}; // index 0 unused
     std::uint64_t numbers = 0;
     std::uint64_t numbersNeededForTest = 0;
+    std::optional<double> chiSquare;   // from the first number on
     std::optional<ChiSquareTest> test; // none below numbersNeededForTest
     std::uint64_t pairs = 0;
     double expectedPairs = 0;

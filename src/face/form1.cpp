@@ -2,6 +2,7 @@
 #include "face/form1.h"
 
 #include "face/accessibility.h"
+#include "face/distribution_window.h"
 #include "face/make_view.h"
 #include "face/message_box_confirmation.h"
 #include "face/view.h"
@@ -60,7 +61,8 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
         [this] {
             const View* view = focusedView();
             return view && view->copies();
-        });
+        },
+        [this] { showDistribution(); });
     // The copy follows the focus from view to view.
     connect(qApp, &QApplication::focusChanged, this, [this] { actions_->apply(model()); });
     model().paintNow = this;
@@ -77,6 +79,7 @@ Form1::~Form1()
 {
     model().paintNow = nullptr;
     disconnect(qApp, nullptr, this, nullptr);
+    distribution_.reset();
     while (!views_.empty())
         views_.pop_back();
 }
@@ -138,6 +141,16 @@ void Form1::showView(ControlView& view)
         focus_.leaveCovered(focusWidget());
 }
 
+void Form1::showDistribution()
+{
+    if (!distribution_)
+        distribution_ = std::make_unique<DistributionWindow>(model(), this);
+    distribution_->follow();
+    distribution_->show();
+    distribution_->raise();
+    distribution_->activateWindow();
+}
+
 View* Form1::focusedView() const
 {
     const QWidget* focused = focusWidget();
@@ -192,8 +205,11 @@ void Form1::route(const std::function<void(FormController&)>& handler)
         qWarning("Ravelin: an event failed");
         routing_ = refreshing_ = false;
     }
-    if (controller_->quitRequested())
-        close();
+    if (controller_->quitRequested()) {
+        if (distribution_)
+            distribution_->close();
+        window()->close();
+    }
 }
 
 void Form1::paintNow(const Control& control)
@@ -217,5 +233,7 @@ void Form1::refresh()
                 showView(*view);
     focus_.land(std::exchange(stranded_, nullptr));
     actions_->apply(model());
+    if (distribution_ && distribution_->isVisible())
+        distribution_->follow();
     refreshing_ = false;
 }

@@ -25,6 +25,7 @@
 namespace ravelin {
 class View;
 class ControlView;
+class DistributionWindow;
 } // namespace ravelin
 
 class Form1 : public QWidget, private ravelin::EventRoute, private ravelin::PaintNow {
@@ -75,6 +76,8 @@ private:
     void showView(ravelin::ControlView& view);
     // The viewer stands over the columns, the panel over all.
     void stackCovers();
+    // Opens the distribution of the run, or raises it.
+    void showDistribution();
     // The view whose widget has the focus, or holds the widget that has it.
     ravelin::View* focusedView() const;
 
@@ -86,6 +89,8 @@ private:
     std::vector<std::unique_ptr<ravelin::View>> views_;
     std::unordered_map<const ravelin::Control*, ravelin::ControlView*> viewOf_;
     std::unique_ptr<ravelin::WindowActions> actions_;
+    // Made when first asked for; it follows the frequency grid while shown.
+    std::unique_ptr<ravelin::DistributionWindow> distribution_;
     bool refreshing_ = false;
     // Whether a handler runs: an event its own changes raise (a grid the
     // refresh scrolls) runs inside it, and the one refresh after it shows both.

@@ -76,8 +76,7 @@ std::unique_ptr<View> makeView(const FrameRow& row, ViewSite& site)
 {
     auto view = std::make_unique<PanelView>(
         row, *site.parent,
-        [&focus = site.focus, &route = site.route, &from = row.escapePresses,
-         escape = row.escape] {
+        [&focus = site.focus, &route = site.route, &from = row.escapePresses, escape = row.escape] {
             focus.moveTo(from);
             route.route([escape](FormController& c) { (c.*escape)(); });
         });

@@ -59,9 +59,8 @@ private:
 } // namespace
 
 PanelView::PanelView(const FrameRow& row, QWidget& parent, std::function<void()> escape)
-    : frame_(row.frame),
-      widget_(std::make_unique<PlainFrameBox>(fromModel(frame_.caption()), &parent,
-                                              std::move(escape)))
+    : frame_(row.frame), widget_(std::make_unique<PlainFrameBox>(fromModel(frame_.caption()),
+                                                                 &parent, std::move(escape)))
 {
     QGroupBox& w = *widget_;
     w.setObjectName(fromModel(frame_.name()));

@@ -26,18 +26,20 @@ QAction* makeAction(QWidget& window, const char* name, const QString& text,
 }
 } // namespace
 
-WindowActions::WindowActions(QWidget& window, EventRoute& route,
-                             std::function<void()> copyFocused, std::function<bool()> copyable)
+WindowActions::WindowActions(QWidget& window, EventRoute& route, std::function<void()> copyFocused,
+                             std::function<bool()> copyable, std::function<void()> showDistribution)
     : copyable_(std::move(copyable)),
-      copy_(makeAction(window, "aktionKopieren", QStringLiteral("&Kopieren"),
-                       QKeySequence::Copy)),
+      copy_(makeAction(window, "aktionKopieren", QStringLiteral("&Kopieren"), QKeySequence::Copy)),
       runToEnd_(makeAction(window, "aktionBisZumEnde", QStringLiteral("&Bis zum Ende"),
-                           QKeySequence(Qt::CTRL | Qt::Key_E)))
+                           QKeySequence(Qt::CTRL | Qt::Key_E))),
+      distribution_(makeAction(window, "aktionVerteilung", QStringLiteral("&Verteilung\u2026"),
+                               QKeySequence(Qt::CTRL | Qt::Key_D)))
 {
+    QObject::connect(distribution_, &QAction::triggered, distribution_,
+                     std::move(showDistribution));
     QObject::connect(copy_, &QAction::triggered, copy_, std::move(copyFocused));
-    QObject::connect(runToEnd_, &QAction::triggered, runToEnd_, [&route] {
-        route.route([](FormController& c) { c.runToEnd(); });
-    });
+    QObject::connect(runToEnd_, &QAction::triggered, runToEnd_,
+                     [&route] { route.route([](FormController& c) { c.runToEnd(); }); });
 }
 
 void WindowActions::apply(const FormModel& form)

@@ -20,18 +20,20 @@ public:
     // copyFocused copies what the focused view holds; copyable tells
     // whether the focused view holds something to copy.
     WindowActions(QWidget& window, EventRoute& route, std::function<void()> copyFocused,
-                  std::function<bool()> copyable);
+                  std::function<bool()> copyable, std::function<void()> showDistribution);
 
     // Each action is enabled exactly when what it stands for can be done now.
     void apply(const FormModel& form);
 
     QAction& copy() { return *copy_; }
     QAction& runToEnd() { return *runToEnd_; }
+    QAction& distribution() { return *distribution_; }
 
 private:
     std::function<bool()> copyable_;
     QAction* copy_;
     QAction* runToEnd_;
+    QAction* distribution_;
 };
 
 } // namespace ravelin

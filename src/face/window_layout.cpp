@@ -17,7 +17,6 @@ LabelRow display(Label& label, Twips at, Face face, const char* role)
     return {label, LabelKind::display, at, face, colour::blackText, Qt::AlignCenter, true, role};
 }
 
-
 // A button in its own colour, named by its caption, whose colour tells a state.
 ButtonRow stateButton(Button& button, Twips at, Click click, std::string_view (*colourSays)(Colour))
 {

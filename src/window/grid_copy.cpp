@@ -66,8 +66,7 @@ CopiedTable copyOfFirstAppearances(const GridModel& tabelle2)
 
 CopiedTable copyOfSpinLog(const GridModel& tabelle3)
 {
-    CopiedTable table{{"Zahl", "1. Wurf", "Sechser", "2. Wurf", "Kolonne", "3. Wurf", "Farbe"},
-                      {}};
+    CopiedTable table{{"Zahl", "1. Wurf", "Sechser", "2. Wurf", "Kolonne", "3. Wurf", "Farbe"}, {}};
     for (int row = 0; row < tabelle3.rowsInUse(); ++row) {
         std::vector<std::string> cells{cellOf(tabelle3, row, 0)};
         for (int col = 1; col < tabelle3.cols(); ++col) {

@@ -202,9 +202,15 @@ TEST(DistributionFiguresTest, CopyTextHasOneFigureALineThenTheCounts)
         expected += std::to_string(n) + "\t1.340\n";
     EXPECT_EQ(copyText(f), expected);
 
-    // Below the test's numbers the test's three lines stay without a value.
-    const std::string few = copyText(distributionFigures(NumberCounts{}, {}, shares()));
-    EXPECT_TRUE(few.starts_with("Zahlen\t0\nChi-Quadrat\t\nFreiheitsgrade\t\np-Wert\t\n"));
+    // Without a number nothing is figured; below the test's numbers the
+    // figure and its degrees of freedom show, the p-value does not.
+    const std::string none = copyText(distributionFigures(NumberCounts{}, {}, shares()));
+    EXPECT_TRUE(none.starts_with("Zahlen\t0\nChi-Quadrat\t\nFreiheitsgrade\t\np-Wert\t\n"));
+    NumberCounts one;
+    one.frequency[7] = 1;
+    const std::string few = copyText(distributionFigures(one, {}, shares()));
+    EXPECT_TRUE(few.starts_with("Zahlen\t1\nChi-Quadrat\t35,00\nFreiheitsgrade\t35\np-Wert\t\n"))
+        << few;
 }
 
 } // namespace

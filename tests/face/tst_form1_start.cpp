@@ -8,11 +8,11 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QClipboard>
-#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -551,10 +551,18 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("focusAfter");
-        QTest::newRow("count, Start enabled") << "textanzahl" << "30" << "okstart";
-        QTest::newRow("count, Start disabled") << "textanzahl" << "" << "textanzahl";
-        QTest::newRow("halt, Start enabled") << "haltbei" << "30" << "okstart";
-        QTest::newRow("halt, Start disabled") << "haltbei" << "" << "haltbei";
+        QTest::newRow("count, Start enabled") << "textanzahl"
+                                              << "30"
+                                              << "okstart";
+        QTest::newRow("count, Start disabled") << "textanzahl"
+                                               << ""
+                                               << "textanzahl";
+        QTest::newRow("halt, Start enabled") << "haltbei"
+                                             << "30"
+                                             << "okstart";
+        QTest::newRow("halt, Start disabled") << "haltbei"
+                                              << ""
+                                              << "haltbei";
     }
     void returnInABoxMovesOnToStart()
     {

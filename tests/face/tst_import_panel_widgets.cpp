@@ -235,7 +235,10 @@ private slots:
         child<QPushButton>("okextern")->click();
         FormModel& f = window->model();
         QWidget box;
-        FileListView list({f.File1, {0, 0, 1905, 2235}, "Dateien", &FormController::file1Click,
+        FileListView list({f.File1,
+                           {0, 0, 1905, 2235},
+                           "Dateien",
+                           &FormController::file1Click,
                            &FormController::file1Click},
                           f.Frame1, box, counting);
         list.apply();

@@ -46,12 +46,11 @@ inline std::string modelDump(const FormModel& f)
     }
     const SessionState& s = f.state;
     out << "state " << s.importmodus << ' ' << s.wurfanzahl << ' ' << s.haltwurf << ' '
-        << s.permanenz.size() << ' ' << s.importanzahl << ' ' << s.wurfnummer << ' '
-        << s.kombiwurf << ' ' << s.rotwurf << ' ' << s.rotzaehler << ' ' << s.rotationen << ' '
-        << s.schritt << ' ' << s.wurfzahl << ' ' << s.aktsechser << ' ' << s.aktkolonne << ' '
-        << s.aktfarbe << ' ' << s.zahl << ' ' << s.vorzahl << ' ' << s.paarzahl << ' '
-        << s.paarstatus << ' ' << s.doppeltgesehen << ' ' << s.paargesehen << ' '
-        << s.dreifachgesehen << '\n';
+        << s.permanenz.size() << ' ' << s.importanzahl << ' ' << s.wurfnummer << ' ' << s.kombiwurf
+        << ' ' << s.rotwurf << ' ' << s.rotzaehler << ' ' << s.rotationen << ' ' << s.schritt << ' '
+        << s.wurfzahl << ' ' << s.aktsechser << ' ' << s.aktkolonne << ' ' << s.aktfarbe << ' '
+        << s.zahl << ' ' << s.vorzahl << ' ' << s.paarzahl << ' ' << s.paarstatus << ' '
+        << s.doppeltgesehen << ' ' << s.paargesehen << ' ' << s.dreifachgesehen << '\n';
     return out.str();
 }
 

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "face/distribution_window.h"
+
+#include "evaluation/chi_square.h"
+#include "evaluation/run_distribution.h"
+#include "face/distribution_chart.h"
+#include "face/view_support.h"
+#include "text/german_number.h"
+#include "window/form_model.h"
+
+#include <QClipboard>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ravelin {
+
+namespace {
+
+QLabel* figure(const char* name, QWidget& owner)
+{
+    auto* label = new QLabel(&owner);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return label;
+}
+
+// "12 (erwartet 11,2)"
+QString againstExpected(std::uint64_t seen, double expected)
+{
+    return fromModel(germanCount(seen) + " (erwartet " + germanDecimal(expected, 1) + ")");
+}
+
+} // namespace
+
+DistributionWindow::DistributionWindow(const FormModel& form, QWidget* owner)
+    : QWidget(owner, Qt::Window), form_(form), shares_(form.board), figures_(new QFormLayout),
+      source_(figure("quelle", *this)), chart_(new DistributionChart(this)),
+      numbers_(figure("anzahlZahlen", *this)), chiSquare_(figure("chiQuadrat", *this)),
+      degrees_(figure("freiheitsgrade", *this)), pValue_(figure("pWert", *this)),
+      pairs_(figure("zweifach", *this)), threes_(figure("dreifach", *this)),
+      distinct_(figure("verschiedene", *this)), verdict_(figure("urteil", *this))
+{
+    setObjectName(QStringLiteral("verteilung"));
+    setWindowTitle(QStringLiteral("Verteilung der Zahlen"));
+    chart_->setObjectName(QStringLiteral("diagramm"));
+    verdict_->setWordWrap(true);
+
+    const auto row = [this](const char* caption, QLabel* value) {
+        auto* named = new QLabel(QString::fromUtf8(caption));
+        named->setBuddy(value);
+        figures_->addRow(named, value);
+    };
+    row("Zahlen:", numbers_);
+    row("Chi-Quadrat:", chiSquare_);
+    row("Freiheitsgrade:", degrees_);
+    row("p-Wert:", pValue_);
+    row("2fach hintereinander:", pairs_);
+    row("3fach hintereinander:", threes_);
+    row("Verschiedene Zahlen:", distinct_);
+
+    auto* copy = new QPushButton(QStringLiteral("&Kopieren"), this);
+    copy->setObjectName(QStringLiteral("kopieren"));
+    connect(copy, &QPushButton::clicked, this, [this] { this->copy(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(source_);
+    layout->addWidget(chart_, 1);
+    layout->addLayout(figures_);
+    layout->addWidget(verdict_);
+    layout->addWidget(copy, 0, Qt::AlignRight);
+    follow();
+}
+
+void DistributionWindow::follow() { showRun(runDistribution(form_, shares_)); }
+
+void DistributionWindow::showRun(const RunDistribution& run)
+{
+    const DistributionFigures& f = run.figures;
+    QString source = run.withinRotation
+                         ? QStringLiteral("Rotation %1 des Laufs").arg(fromModel(run.rotation))
+                         : QStringLiteral("Der Lauf");
+    source += QStringLiteral(", ") + fromModel(germanCount(f.numbers)) +
+              (f.numbers == 1 ? QStringLiteral(" Zahl") : QStringLiteral(" Zahlen"));
+    source_->setText(source);
+    chart_->showCounts(f.counts, run.marked, static_cast<double>(f.numbers) / wheel::lastNumber);
+    numbers_->setText(fromModel(germanCount(f.numbers)));
+    chiSquare_->setText(f.chiSquare ? fromModel(germanDecimal(*f.chiSquare, 2)) : QString());
+    degrees_->setText(f.chiSquare ? QString::number(chiSquareDegreesOfFreedom) : QString());
+    pValue_->setText(f.test ? fromModel(germanProbability(f.test->pValue)) : QString());
+    pairs_->setText(againstExpected(f.pairs, f.expectedPairs));
+    threes_->setText(againstExpected(f.threes, f.expectedThrees));
+    distinct_->setText(run.withinRotation ? againstExpected(run.distinct, run.expectedDistinct)
+                                          : QString());
+    figures_->setRowVisible(distinct_, run.withinRotation);
+    verdict_->setText(fromModel(verdictText(f)));
+    copied_ = copyText(f);
+}
+
+void DistributionWindow::copy() const
+{
+    auto* data = new QMimeData;
+    data->setText(fromModel(copied_));
+    data->setImageData(chart_->grab().toImage());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void DistributionWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace ravelin
