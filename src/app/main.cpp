@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/application_setup.h"
-#include "face/form1.h"
+#include "face/main_window.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ int main(int /*argc*/, char* argv[])
     QApplication app(qtArgc, argv);
     ravelin::prepareApplication(app);
 
-    Form1 window;
+    ravelin::MainWindow window;
     window.show();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 #include "face/form1.h"
 
 #include "face/accessibility.h"
+#include "face/accessible_factory.h"
 #include "face/distribution_window.h"
 #include "face/make_view.h"
 #include "face/message_box_confirmation.h"
@@ -48,7 +49,13 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
       focus_(windowFocusOrder(controller_->form()), windowFocusLandings(controller_->form()))
 {
     setObjectName(QStringLiteral("Form1"));
-    dressWindow(*this);
+    // Shown on its own, the client area is the window; in the program's
+    // main window it stands below the menu bar.
+    if (!parent) {
+        exposeAs(*this, AccessibleAs::window);
+        dressWindow(*this);
+    }
+    dressClientArea(*this);
 
     buildPart(WindowPart::columns);
     focus_.link();

@@ -28,12 +28,18 @@ public:
     QAction& copy() { return *copy_; }
     QAction& runToEnd() { return *runToEnd_; }
     QAction& distribution() { return *distribution_; }
+    QAction& quit() { return *quit_; }
+    QAction& info() { return *info_; }
+    QAction& about() { return *about_; }
 
 private:
     std::function<bool()> copyable_;
     QAction* copy_;
     QAction* runToEnd_;
     QAction* distribution_;
+    QAction* quit_;
+    QAction* info_;
+    QAction* about_;
 };
 
 } // namespace ravelin

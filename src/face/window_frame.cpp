@@ -10,9 +10,16 @@
 
 namespace ravelin {
 
+void dressClientArea(QWidget& area)
+{
+    area.setFixedSize(638, 477);
+    setRoleColour(area, QPalette::Window, toQColor(colour::lightGrey));
+    area.setAutoFillBackground(true);
+    area.setFont(fontOf(windowFace));
+}
+
 void dressWindow(QWidget& window)
 {
-    exposeAs(window, AccessibleAs::window);
     window.setWindowTitle(QStringLiteral("Praxis / EC / Ravelin dual    V12.01"));
     window.setWindowIcon(ravelinIcon());
     // Nothing is laid out again at another size: a maximized window would
@@ -20,10 +27,6 @@ void dressWindow(QWidget& window)
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
-    window.setFixedSize(638, 477);
-    setRoleColour(window, QPalette::Window, toQColor(colour::lightGrey));
-    window.setAutoFillBackground(true);
-    window.setFont(fontOf(windowFace));
 }
 
 } // namespace ravelin

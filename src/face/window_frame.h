@@ -5,8 +5,11 @@ class QWidget;
 
 namespace ravelin {
 
-// The window itself: its title, icon, colour and face, and its fixed size,
-// which offers no maximize.
+// The window's client area: its colour, face and fixed size.
+void dressClientArea(QWidget& area);
+
+// A window of the program: its title and icon, and a frame that offers no
+// maximize, as the window keeps its size.
 void dressWindow(QWidget& window);
 
 } // namespace ravelin

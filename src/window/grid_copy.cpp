@@ -47,10 +47,11 @@ CopiedTable copyOfFrequencies(const GridModel& tabelle1)
     CopiedTable table{{"Zahl", "Anzahl", "2fach", "3fach", "markiert"}, {}};
     for (int row = 0; row < tabelle1.rows(); ++row) {
         std::vector<std::string> cells;
+        cells.reserve(table.headings.size());
         for (int col = 0; col < tabelle1.cols(); ++col)
             cells.push_back(cellOf(tabelle1, row, col));
         const bool marked = tabelle1.colourAt(row, tabelle1col::number) == colour::lightGreen;
-        cells.push_back(marked ? "ja" : "");
+        cells.emplace_back(marked ? "ja" : "");
         table.rows.push_back(std::move(cells));
     }
     return table;

@@ -88,8 +88,14 @@ await_end() {
 }
 
 x() { timeout 10 xdotool "$@"; }
-# Client-area places of the window, in pixels (15 twips each).
-click() { x mousemove --window "$window" --sync "$1" "$2" click 1; sleep 0.3; }
+# Client-area places of the window, in pixels (15 twips each), below the
+# menu bar: the window is that much taller than its client area of 477.
+menu_bar() {
+  local height
+  height=$(x getwindowgeometry "$window" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+  echo $((height - 477))
+}
+click() { x mousemove --window "$window" --sync "$1" $(($2 + $(menu_bar))) click 1; sleep 0.3; }
 # Keys to the window, one after the other.
 keys() { x key --delay 80 "$@"; sleep 0.3; }
 durchlauf=(532 116) # the option "Durchlauf": 7200,1530 twips, 1575 x 435
