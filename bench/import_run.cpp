@@ -6,6 +6,7 @@
 #include "support/bench_platform.h"
 #include "support/figures.h"
 #include "support/median_reporter.h"
+#include "support/newline_count.h"
 
 #include "platform/real_file_system.h"
 #include "wiring/form_controller.h"
@@ -154,17 +155,7 @@ void NewlineCount(benchmark::State& state)
             state.SkipWithError("the generated permanence cannot be opened");
             break;
         }
-        std::size_t lines = 0;
-        std::size_t got = 0;
-        while ((got = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
-            const char* p = buffer.data();
-            const char* end = p + got;
-            while ((p = static_cast<const char*>(
-                        std::memchr(p, '\n', static_cast<std::size_t>(end - p))))) {
-                ++lines;
-                ++p;
-            }
-        }
+        const std::size_t lines = countNewlines(in, buffer);
         std::fclose(in);
         benchmark::DoNotOptimize(lines);
         if (lines != generated->lines) {

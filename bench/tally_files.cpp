@@ -5,6 +5,7 @@
 
 #include "support/figures.h"
 #include "support/median_reporter.h"
+#include "support/newline_count.h"
 
 #include "platform/real_file_system.h"
 #include "tally/permanence_tally.h"
@@ -100,16 +101,7 @@ void NewlineCount(benchmark::State& state)
             std::FILE* in = std::fopen(path.c_str(), "rb");
             if (!in)
                 break;
-            std::size_t got = 0;
-            while ((got = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
-                const char* p = buffer.data();
-                const char* end = p + got;
-                while ((p = static_cast<const char*>(
-                            std::memchr(p, '\n', static_cast<std::size_t>(end - p))))) {
-                    ++lines;
-                    ++p;
-                }
-            }
+            lines += countNewlines(in, buffer);
             std::fclose(in);
         }
         benchmark::DoNotOptimize(lines);
