@@ -47,9 +47,7 @@ QTextCharFormat formatOf(QTextDocument* doc, const QString& piece)
 
 std::string shippedInfoText()
 {
-    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                      "src" / "info" / "info_ravelin.txt";
-    QFile file(QString::fromStdString(path.string()));
+    QFile file(QStringLiteral(RAVELIN_INFO_TEXT));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll().toStdString();
