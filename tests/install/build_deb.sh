@@ -29,6 +29,10 @@ if [ "${3:-}" = nocheck ]; then
   options="nocheck $options"
   profiles=(-Pnocheck)
 fi
+# Built as Debian's builders build it, without a compiler launcher: ccache
+# with a base folder turns the paths below it relative, which changes the
+# program, so a build with it and one without would differ.
+unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER
 if ! (cd "$tree" && DEB_BUILD_OPTIONS=$options timeout 3000 dpkg-buildpackage -us -uc "${profiles[@]}") \
   >"$folder/build.log" 2>&1; then
   tail -n 80 "$folder/build.log" >&2
