@@ -32,6 +32,9 @@ if [ "$what" = test ]; then
   # package's tools, its checker and the manual page reader, and the style
   # checkers (the layer check is a Python script).
   packages+=(desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian man-db clang-format clang-tidy python3)
+  # dpkg-buildpackage builds the package with debhelper; it wants everything
+  # of debian/control's Build-Depends, Boost and the basic toolchain too.
+  packages+=(build-essential debhelper libboost-dev)
   # The fuzzers need clang and its runtime (only recommended by clang).
   packages+=(clang libclang-rt-14-dev)
 fi

@@ -14,7 +14,7 @@ markdown=0
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DRAVELIN_BUILD_TESTS=OFF -DRAVELIN_BUILD_BENCH=ON >/dev/null
+    -DBUILD_TESTING=OFF -DRAVELIN_BUILD_BENCH=ON >/dev/null
 fi
 cmake --build "$build" -j "$(nproc)" >/dev/null
 

@@ -13,7 +13,7 @@ targets=(fuzz_number_reading fuzz_permanence_reader fuzz_rich_text_reader)
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DRAVELIN_WITH_UI=OFF -DRAVELIN_BUILD_TESTS=OFF -DRAVELIN_FUZZ=ON
+    -DCMAKE_CXX_COMPILER=clang++ -DRAVELIN_WITH_UI=OFF -DBUILD_TESTING=OFF -DRAVELIN_FUZZ=ON
 fi
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 

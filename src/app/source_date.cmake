@@ -4,7 +4,7 @@
 # sets it, otherwise the time of the last commit, and in a tree without
 # its history the time the top-level build file was last changed.
 # Expects ravelin_source_dir; sets the environment variable for the rest
-# of the install or packaging run (cpack reads it for the archive times).
+# of the install run. dpkg-buildpackage sets it from debian/changelog.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} OR "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
   execute_process(COMMAND git -C "${ravelin_source_dir}" log -1 --format=%ct
                   OUTPUT_VARIABLE ravelin_epoch OUTPUT_STRIP_TRAILING_WHITESPACE

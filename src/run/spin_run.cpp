@@ -12,6 +12,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace ravelin {
 
@@ -246,10 +247,16 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
     // Written into a buffer, not joined from strings: joining made the whole
     // run a quarter slower, past 8 times its floor in some runs.
     std::array<char, logTextSize> text{};
+    // The buffer holds both numbers and the slash, so no conversion fails;
+    // were one to, the log would keep only what came before it.
     char* const last = text.data() + text.size();
-    char* end = std::to_chars(text.data(), last, spin).ptr;
-    *end++ = '/';
-    end = std::to_chars(end, last, contribution).ptr;
+    char* end = text.data();
+    if (const auto first = std::to_chars(end, last - 1, spin); first.ec == std::errc{}) {
+        end = first.ptr;
+        *end++ = '/';
+        if (const auto second = std::to_chars(end, last, contribution); second.ec == std::errc{})
+            end = second.ptr;
+    }
     log.setText(std::string_view(text.data(), static_cast<std::size_t>(end - text.data())));
 }
 

@@ -21,7 +21,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <filesystem>
 #include <functional>
 
 using namespace ravelin;
@@ -47,9 +46,7 @@ QTextCharFormat formatOf(QTextDocument* doc, const QString& piece)
 
 std::string shippedInfoText()
 {
-    const auto path =
-        std::filesystem::path(RAVELIN_SOURCE_DIR) / "src" / "info" / "info_ravelin.txt";
-    QFile file(QString::fromStdString(path.string()));
+    QFile file(QStringLiteral(RAVELIN_INFO_TEXT));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll().toStdString();

@@ -274,8 +274,7 @@ TEST(RichTextReaderTest, InfoFileKindDecision)
 // The info text that the program ships beside itself.
 std::string shippedInfoText()
 {
-    const auto path =
-        std::filesystem::path(RAVELIN_SOURCE_DIR) / "src" / "info" / "info_ravelin.txt";
+    const std::filesystem::path path = RAVELIN_INFO_TEXT;
     std::ifstream file(path, std::ios::binary);
     EXPECT_TRUE(file) << path;
     std::ostringstream content;

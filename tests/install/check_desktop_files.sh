@@ -48,6 +48,10 @@ grep -q '<launchable type="desktop-id">ravelin.desktop</launchable>' "$metainfo"
   || fail "the metainfo does not launch ravelin.desktop"
 grep -q '<id>de.ravelin.ravelin</id>' "$metainfo" || fail "the metainfo's id does not match its file name"
 grep -q '<binary>ravelin</binary>' "$metainfo" || fail "the metainfo does not provide the program"
+# The licence the file's own line names is the one it gives its metadata.
+spdx=$(sed -n 's/^<!-- SPDX-License-Identifier: \(.*\) -->$/\1/p' "$metainfo")
+grep -q "<metadata_license>$spdx</metadata_license>" "$metainfo" \
+  || fail "the metainfo's SPDX line names '$spdx', not its metadata_license"
 
 [ $status -eq 0 ] && echo "desktop entry and metainfo are valid"
 exit $status

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch DESTDIR and checks the tree: the program
 # in bin without a library path, its info file in share/ravelin, the desktop
-# entry, the metainfo, the theme icons, the licence notice, the changelog,
-# both manual pages and lintian's overrides, and nothing else.
+# entry, the metainfo, the theme icons, the release notes and both manual
+# pages, and nothing else: the licence notice, the changelog and lintian's
+# overrides are the Debian package's own, which its tools install.
 # Usage: check_install.sh BUILD_FOLDER SOURCE_FOLDER
 set -euo pipefail
 build=${1:?build folder}
@@ -37,11 +38,9 @@ expected=(
   share/applications/ravelin.desktop
   share/metainfo/de.ravelin.ravelin.metainfo.xml
   share/icons/hicolor/scalable/apps/ravelin.svg
-  share/doc/ravelin/copyright
-  share/doc/ravelin/changelog.gz
+  share/doc/ravelin/NEWS
   share/man/man1/ravelin.1.gz
   share/man/de/man1/ravelin.1.gz
-  share/lintian/overrides/ravelin
 )
 [ -f "$info" ] && expected+=(share/ravelin/info_ravelin.txt)
 for size in 16 24 32 48 64 128 256; do

@@ -1,57 +1,36 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the program a second time, in a scratch build folder at another
-# place and depth, with the same settings as the given build folder, packs
-# the first build under umask 077 and the second under umask 002 with cpack,
-# and requires the two packages to be byte-identical.
-# Usage: check_reproducible.sh BUILD_FOLDER SOURCE_FOLDER
+# Builds the package a second time with dpkg-buildpackage (build_deb.sh,
+# without the tests), from a copy at another place and depth and under
+# umask 002, and requires every binary package to be byte-identical to the
+# one of the first build, which was made under umask 077.
+# Usage: check_reproducible.sh PACKAGE_FOLDER SOURCE_FOLDER
 set -euo pipefail
-build=${1:?build folder}
+folder=${1:?package folder}
 source=${2:?source folder}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
-other=$scratch/another/build/folder
-settings=(-G "$(cached CMAKE_GENERATOR)" -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)"
-  -DCMAKE_CXX_COMPILER="$(cached CMAKE_CXX_COMPILER)" -DCMAKE_CXX_FLAGS="$(cached CMAKE_CXX_FLAGS)"
-  -DCMAKE_EXE_LINKER_FLAGS="$(cached CMAKE_EXE_LINKER_FLAGS)"
-  -DCMAKE_POSITION_INDEPENDENT_CODE="$(cached CMAKE_POSITION_INDEPENDENT_CODE)"
-  -DRAVELIN_BUILD_TESTS=OFF)
-if ! { umask 002 && cmake -S "$source" -B "$other" "${settings[@]}" &&
-  timeout 1200 cmake --build "$other" --target ravelin; } >"$scratch/build.log" 2>&1; then
-  tail -n 40 "$scratch/build.log" >&2
-  echo "FAIL: the second build" >&2
-  exit 1
-fi
+other=$scratch/another/deeper/place
+(umask 002 && "$here/build_deb.sh" "$source" "$other" nocheck) || exit 1
 
-# Both as a plain "cpack -G DEB" runs, dated by the last commit; the modes in
-# the package are set by the build, not by whoever packs it.
-for which in first second; do
-  folder=$build
-  mask=077
-  [ $which = second ] && folder=$other && mask=002
-  mkdir "$scratch/$which"
-  if ! (cd "$scratch/$which" && unset SOURCE_DATE_EPOCH && umask $mask &&
-    timeout 240 cpack --config "$folder/CPackConfig.cmake" -G DEB -B "$scratch/$which" >cpack.log 2>&1); then
-    cat "$scratch/$which/cpack.log" >&2
-    echo "FAIL: cpack of the $which build" >&2
-    exit 1
-  fi
-done
-
-first=("$scratch"/first/ravelin_*.deb)
-second=("$scratch"/second/ravelin_*.deb)
-if ! cmp "${first[0]}" "${second[0]}"; then
+status=0
+count=0
+for first in "$folder"/*.deb; do
+  second=$other/$(basename "$first")
+  count=$((count + 1))
+  [ -f "$second" ] || { echo "FAIL: the second build made no $(basename "$first")" >&2; status=1; continue; }
+  cmp "$first" "$second" && continue
   # Name what differs, for whoever has to find the cause.
-  for deb in "${first[0]}" "${second[0]}"; do
-    dir=${deb%.deb}
-    mkdir -p "$dir"
-    dpkg-deb -R "$deb" "$dir"
+  for deb in "$first" "$second"; do
+    dpkg-deb -R "$deb" "$scratch/$(basename "$(dirname "$deb")")-${deb##*/}"
   done
-  diff -r "${first[0]%.deb}" "${second[0]%.deb}" >&2 || true
-  diff <(dpkg-deb -c "${first[0]}") <(dpkg-deb -c "${second[0]}") >&2 || true
-  echo "FAIL: packages of the same commit from two build folders, packed under umask 077 and 002, differ" >&2
-  exit 1
-fi
-echo "the packages of two build folders, packed under umask 077 and 002, are byte-identical"
+  diff -r "$scratch/$(basename "$folder")-${first##*/}" "$scratch/place-${first##*/}" >&2 || true
+  diff <(dpkg-deb -c "$first") <(dpkg-deb -c "$second") >&2 || true
+  echo "FAIL: $(basename "$first") from two places, built under umask 077 and 002, differs" >&2
+  status=1
+done
+[ $count -gt 0 ] || { echo "FAIL: no package in $folder" >&2; exit 1; }
+[ $status -eq 0 ] && echo "$count packages of two places, built under umask 077 and 002, are byte-identical"
+exit $status
