@@ -20,7 +20,7 @@ esac
 # included; the tests need much more, so only "test" installs that.
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libboost-dev
   fonts-liberation2 fonts-dejavu-core qt6-translations-l10n
 )
 if [ "$what" = test ]; then
@@ -33,8 +33,8 @@ if [ "$what" = test ]; then
   # checkers (the layer check is a Python script).
   packages+=(desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian man-db clang-format clang-tidy python3)
   # dpkg-buildpackage builds the package with debhelper; it wants everything
-  # of debian/control's Build-Depends, Boost and the basic toolchain too.
-  packages+=(build-essential debhelper libboost-dev)
+  # of debian/control's Build-Depends and the basic toolchain too.
+  packages+=(build-essential debhelper)
   # The fuzzers need clang and its runtime (only recommended by clang).
   packages+=(clang libclang-rt-14-dev)
 fi
