@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the package with dpkg, checks that the program and its files are
-# in place, purges it, and requires that nothing of it is left: none of its
+# in place and that the program starts, purges it, and requires that nothing of it is left: none of its
 # files, none of the folders it brought, nothing in dpkg's database. Needs
 # root and a system without Ravelin installed; otherwise it says why and is
 # skipped (status 77) rather than touch an installation it did not make.
@@ -42,6 +42,14 @@ fi
 [ -x /usr/bin/ravelin ] || fail "no /usr/bin/ravelin after installing"
 missing=$(for p in "${paths[@]}"; do [ -e "$p" ] || echo "$p"; done)
 [ -z "$missing" ] || fail "installed without: $missing"
+# It starts, from its place in the system, and keeps its window up until
+# it is ended: timeout's status 124, not one of its own.
+started=0
+QT_QPA_PLATFORM=offscreen timeout 3 /usr/bin/ravelin >"$log" 2>&1 || started=$?
+if [ "$started" -ne 124 ]; then
+  cat "$log" >&2
+  fail "the installed program ended by itself, status $started"
+fi
 
 if ! DEBIAN_FRONTEND=noninteractive timeout 120 dpkg --purge ravelin >"$log" 2>&1; then
   cat "$log" >&2
