@@ -4,6 +4,7 @@
 #include "evaluation/grid_counts.h"
 #include "evaluation/number_shares.h"
 #include "evaluation/repeat_chances.h"
+#include "window/colour_meaning.h"
 #include "window/form_model.h"
 #include "window/run_mode.h"
 
@@ -23,8 +24,7 @@ RunDistribution runDistribution(const FormModel& form, const NumberShares& share
     RunDistribution run;
     run.figures = distributionFigures(counts, repeatChances(numbers, before), shares);
     for (int n = 1; n <= wheel::lastNumber; ++n)
-        run.marked[static_cast<std::size_t>(n)] =
-            form.tabelle1.colourAt(n, tabelle1col::number) == colour::lightGreen;
+        run.marked[static_cast<std::size_t>(n)] = isMarkedNumber(form.tabelle1, n);
     run.withinRotation = form.Option1.isSelected(runmode::rotation37) || before > 0;
     if (run.withinRotation) {
         const std::string& shown = form.Lrotat.caption();

@@ -15,10 +15,15 @@ std::string_view startButtonState(Colour back)
     return {};
 }
 
+bool isMarkedNumber(const GridModel& tabelle1, int row)
+{
+    return tabelle1.colourAt(row, tabelle1col::number) == colour::lightGreen;
+}
+
 std::string frequencyCellState(const GridModel& tabelle1, int row, int col)
 {
     std::string state;
-    if (tabelle1.colourAt(row, tabelle1col::number) == colour::lightGreen)
+    if (isMarkedNumber(tabelle1, row))
         state = "markiert";
     const bool candidateColumn = col == tabelle1col::twiceInARow || col == tabelle1col::threeInARow;
     if (candidateColumn && tabelle1.colourAt(row, col) == colour::candidateBlue)

@@ -16,6 +16,10 @@ namespace ravelin {
 // composed; none for any other colour.
 std::string_view startButtonState(Colour back);
 
+// Whether the number of a row of the frequency grid is marked: its cell is
+// light green, the only place the window keeps a mark.
+bool isMarkedNumber(const GridModel& tabelle1, int row);
+
 // A cell of the frequency grid: whether its row's number is marked (light
 // green) and whether the cell is a candidate of the current triple (blue);
 // empty when neither.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/grid_copy.h"
 
+#include "window/colour_meaning.h"
 #include "window/form_model.h"
 
 #include <string_view>
@@ -50,8 +51,7 @@ CopiedTable copyOfFrequencies(const GridModel& tabelle1)
         cells.reserve(table.headings.size());
         for (int col = 0; col < tabelle1.cols(); ++col)
             cells.push_back(cellOf(tabelle1, row, col));
-        const bool marked = tabelle1.colourAt(row, tabelle1col::number) == colour::lightGreen;
-        cells.emplace_back(marked ? "ja" : "");
+        cells.emplace_back(isMarkedNumber(tabelle1, row) ? "ja" : "");
         table.rows.push_back(std::move(cells));
     }
     return table;
