@@ -81,6 +81,10 @@ case "$what" in
     cmake --preset asan
     cmake --build --preset asan
     ctest --preset asan -j "$(nproc)"
+    # The tally's reading beside the window, with ThreadSanitizer (core only).
+    cmake --preset tsan
+    cmake --build --preset tsan
+    ctest --preset tsan
     "$here/fuzz/run-fuzzers.sh"
     ;;
 esac

@@ -2,27 +2,39 @@
 #pragma once
 
 #include "evaluation/number_shares.h"
+#include "tally/permanence_tally.h"
 
 #include <QWidget>
 
+#include <array>
+#include <optional>
+
 class QFormLayout;
 class QLabel;
+class QPushButton;
+class QTableView;
 
 namespace ravelin {
 
 class DistributionChart;
+struct DistributionFigures;
 struct FormModel;
 struct RunDistribution;
+class TallyTableModel;
 
-// How the run's composed numbers distribute: a chart of the counts, the
-// chi-square test of evenness and the repeats against what chance gives.
-// It follows the frequency grid; Escape closes it.
+// How composed numbers distribute: a chart of the counts, the chi-square
+// test of evenness and the repeats against what chance gives. It follows the
+// run's frequency grid, or shows a tally of permanence files with their list
+// until asked back to the run; Escape closes it.
 class DistributionWindow : public QWidget {
 public:
     DistributionWindow(const FormModel& form, QWidget* owner);
 
-    // Shows the run as the frequency grid now holds it.
+    // Shows the run as the frequency grid now holds it; a tally shown stays.
     void follow();
+    // Shows the tally in place of the run, until "Zurück zum Lauf".
+    void showTally(TallyResult tally);
+    void backToRun();
     // The figures as text, the chart as a picture.
     void copy() const;
 
@@ -31,6 +43,8 @@ protected:
 
 private:
     void showRun(const RunDistribution& run);
+    void showFigures(const DistributionFigures& figures,
+                     const std::array<bool, wheel::numberCount>& marked);
 
     const FormModel& form_;
     const NumberShares shares_;
@@ -45,6 +59,10 @@ private:
     QLabel* threes_;
     QLabel* distinct_;
     QLabel* verdict_;
+    TallyTableModel* files_;
+    QTableView* fileTable_;
+    QPushButton* back_;
+    std::optional<TallyResult> tally_;
     std::string copied_;
 };
 

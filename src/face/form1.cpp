@@ -6,6 +6,7 @@
 #include "face/distribution_window.h"
 #include "face/make_view.h"
 #include "face/message_box_confirmation.h"
+#include "face/tally_command.h"
 #include "face/view.h"
 #include "face/window_frame.h"
 #include "platform/clock_spin_source.h"
@@ -59,17 +60,26 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
 
     buildPart(WindowPart::columns);
     focus_.link();
+    tally_ = std::make_unique<TallyCommand>(
+        *this, own_ ? own_->files : *files,
+        TallyCommand::Hooks{
+            .startFolder = [this] { return model().permanenceFolder; },
+            .chosenIn = [this](const std::string& folder) { model().permanenceFolder = folder; },
+            .show = [this](TallyResult tally) { showTally(std::move(tally)); }});
     actions_ = std::make_unique<WindowActions>(
         *this, static_cast<EventRoute&>(*this),
-        [this] {
-            if (View* view = focusedView())
-                view->copy();
-        },
-        [this] {
-            const View* view = focusedView();
-            return view && view->copies();
-        },
-        [this] { showDistribution(); });
+        WindowActions::Commands{.copyFocused =
+                                    [this] {
+                                        if (View* view = focusedView())
+                                            view->copy();
+                                    },
+                                .copyable =
+                                    [this] {
+                                        const View* view = focusedView();
+                                        return view && view->copies();
+                                    },
+                                .showDistribution = [this] { showDistribution(); },
+                                .tallyPermanences = [this] { tally_->choose(); }});
     // The copy follows the focus from view to view.
     connect(qApp, &QApplication::focusChanged, this, [this] { actions_->apply(model()); });
     model().paintNow = this;
@@ -86,6 +96,7 @@ Form1::~Form1()
 {
     model().paintNow = nullptr;
     disconnect(qApp, nullptr, this, nullptr);
+    tally_.reset();
     distribution_.reset();
     while (!views_.empty())
         views_.pop_back();
@@ -156,6 +167,12 @@ void Form1::showDistribution()
     distribution_->show();
     distribution_->raise();
     distribution_->activateWindow();
+}
+
+void Form1::showTally(TallyResult tally)
+{
+    showDistribution();
+    distribution_->showTally(std::move(tally));
 }
 
 View* Form1::focusedView() const

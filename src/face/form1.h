@@ -13,6 +13,7 @@
 #include "face/focus_chain.h"
 #include "face/window_actions.h"
 #include "face/window_layout.h"
+#include "tally/permanence_tally.h"
 #include "window/paint_now.h"
 #include "wiring/form_controller.h"
 
@@ -26,6 +27,7 @@ namespace ravelin {
 class View;
 class ControlView;
 class DistributionWindow;
+class TallyCommand;
 } // namespace ravelin
 
 class Form1 : public QWidget, private ravelin::EventRoute, private ravelin::PaintNow {
@@ -47,6 +49,7 @@ public:
     // The control's view, once its part of the window is made.
     ravelin::ControlView* viewOf(const ravelin::Control& control) const;
     ravelin::WindowActions& actions() { return *actions_; }
+    ravelin::TallyCommand& tally() { return *tally_; }
 
 protected:
     // Tab and Shift+Tab walk the focus order, whatever widget has the focus.
@@ -78,6 +81,7 @@ private:
     void stackCovers();
     // Opens the distribution of the run, or raises it.
     void showDistribution();
+    void showTally(ravelin::TallyResult tally);
     // The view whose widget has the focus, or holds the widget that has it.
     ravelin::View* focusedView() const;
 
@@ -91,6 +95,8 @@ private:
     std::unique_ptr<ravelin::WindowActions> actions_;
     // Made when first asked for; it follows the frequency grid while shown.
     std::unique_ptr<ravelin::DistributionWindow> distribution_;
+    // Declared after the platform's files, which a running tally reads.
+    std::unique_ptr<ravelin::TallyCommand> tally_;
     bool refreshing_ = false;
     // Whether a handler runs: an event its own changes raise (a grid the
     // refresh scrolls) runs inside it, and the one refresh after it shows both.

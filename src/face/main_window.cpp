@@ -23,7 +23,7 @@ MainWindow::MainWindow() : form_(new Form1(this))
     menu(QStringLiteral("&Datei"), {&actions.quit()});
     menu(QStringLiteral("&Bearbeiten"), {&actions.copy()});
     menu(QStringLiteral("&Lauf"), {&actions.runToEnd()});
-    menu(QStringLiteral("&Auswertung"), {&actions.distribution()});
+    menu(QStringLiteral("&Auswertung"), {&actions.distribution(), &actions.tally()});
     QMenu* help = menu(QStringLiteral("&Hilfe"), {&actions.info()});
     help->addSeparator();
     help->addAction(&actions.about());

@@ -27,21 +27,24 @@ QAction* makeAction(QWidget& window, const char* name, const QString& text,
 }
 } // namespace
 
-WindowActions::WindowActions(QWidget& window, EventRoute& route, std::function<void()> copyFocused,
-                             std::function<bool()> copyable, std::function<void()> showDistribution)
-    : copyable_(std::move(copyable)),
+WindowActions::WindowActions(QWidget& window, EventRoute& route, Commands commands)
+    : commands_(std::move(commands)),
       copy_(makeAction(window, "aktionKopieren", QStringLiteral("&Kopieren"), QKeySequence::Copy)),
       runToEnd_(makeAction(window, "aktionBisZumEnde", QStringLiteral("&Bis zum Ende"),
                            QKeySequence(Qt::CTRL | Qt::Key_E))),
       distribution_(makeAction(window, "aktionVerteilung", QStringLiteral("&Verteilung\u2026"),
                                QKeySequence(Qt::CTRL | Qt::Key_D))),
+      tally_(makeAction(window, "aktionMehrere",
+                        QStringLiteral("&Mehrere Permanenzen auswerten\u2026"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D))),
       quit_(makeAction(window, "aktionBeenden", QStringLiteral("&Beenden"),
                        QKeySequence(Qt::CTRL | Qt::Key_Q))),
       info_(makeAction(window, "aktionInfo", QStringLiteral("&Info"), QKeySequence(Qt::Key_F1))),
       about_(makeAction(window, "aktionUeber", QStringLiteral("\u00dc&ber Ravelin"), {}))
 {
     QObject::connect(distribution_, &QAction::triggered, distribution_,
-                     std::move(showDistribution));
+                     [this] { commands_.showDistribution(); });
+    QObject::connect(tally_, &QAction::triggered, tally_, [this] { commands_.tallyPermanences(); });
     // As "Ende" and "Info" do, through their handlers.
     const auto routes = [&route](QAction* action, void (FormController::*handler)()) {
         QObject::connect(action, &QAction::triggered, action, [&route, handler] {
@@ -60,14 +63,14 @@ WindowActions::WindowActions(QWidget& window, EventRoute& route, std::function<v
                            "Version 3 oder sp\u00e4ter (GPL-3.0-or-later).</p>")
                 .arg(QStringLiteral(RAVELIN_VERSION)));
     });
-    QObject::connect(copy_, &QAction::triggered, copy_, std::move(copyFocused));
+    QObject::connect(copy_, &QAction::triggered, copy_, [this] { commands_.copyFocused(); });
     QObject::connect(runToEnd_, &QAction::triggered, runToEnd_,
                      [&route] { route.route([](FormController& c) { c.runToEnd(); }); });
 }
 
 void WindowActions::apply(const FormModel& form)
 {
-    copy_->setEnabled(copyable_());
+    copy_->setEnabled(commands_.copyable());
     runToEnd_->setEnabled(form.okstart.enabled());
     info_->setEnabled(form.okinfo.enabled());
 }

@@ -17,10 +17,16 @@ struct FormModel;
 // bar shows the same actions.
 class WindowActions {
 public:
-    // copyFocused copies what the focused view holds; copyable tells
-    // whether the focused view holds something to copy.
-    WindowActions(QWidget& window, EventRoute& route, std::function<void()> copyFocused,
-                  std::function<bool()> copyable, std::function<void()> showDistribution);
+    // What the commands beyond the handlers do in the window.
+    struct Commands {
+        // Copies what the focused view holds.
+        std::function<void()> copyFocused;
+        // Whether the focused view holds something to copy.
+        std::function<bool()> copyable;
+        std::function<void()> showDistribution;
+        std::function<void()> tallyPermanences;
+    };
+    WindowActions(QWidget& window, EventRoute& route, Commands commands);
 
     // Each action is enabled exactly when what it stands for can be done now.
     void apply(const FormModel& form);
@@ -28,15 +34,17 @@ public:
     QAction& copy() { return *copy_; }
     QAction& runToEnd() { return *runToEnd_; }
     QAction& distribution() { return *distribution_; }
+    QAction& tally() { return *tally_; }
     QAction& quit() { return *quit_; }
     QAction& info() { return *info_; }
     QAction& about() { return *about_; }
 
 private:
-    std::function<bool()> copyable_;
+    Commands commands_;
     QAction* copy_;
     QAction* runToEnd_;
     QAction* distribution_;
+    QAction* tally_;
     QAction* quit_;
     QAction* info_;
     QAction* about_;

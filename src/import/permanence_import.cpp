@@ -59,6 +59,7 @@ bool importPermanence(FormModel& form, FileSystem& files, const std::string& fol
     form.okextern.setEnabled(false);
     form.okabbrechen.setEnabled(true);
     form.Label15.setCaption(shownName);
+    form.permanenceFolder = folder;
     return true;
 }
 

@@ -86,6 +86,9 @@ public:
 
     // Set by the exit once the user has confirmed it.
     bool quitRequested = false;
+    // The folder the last permanence came from, imported or tallied, in this
+    // program's life: where the next choice of permanences starts.
+    std::string permanenceFolder;
 
     // Every control of the window, in the order declared above.
     std::span<Control* const> controls() const { return controls_; }

@@ -5,12 +5,17 @@
 #include "evaluation/number_shares.h"
 #include "evaluation/run_distribution.h"
 #include "face/distribution_chart.h"
+#include "face/tally_command.h"
+#include "support/model_dump.h"
 #include "support/shown_window.h"
+#include "tally/tally_text.h"
 #include "text/german_number.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QtTest>
 
 using namespace ravelin;
@@ -110,6 +115,64 @@ private slots:
         QVERIFY(std::abs(barHeight(5) - 3 * one) <= 2);
         QVERIFY(std::abs(barHeight(20) - 6 * one) <= 2);
         QCOMPARE(barHeight(7), 0.0);
+    }
+
+    // A tally shows in place of the run, with its files, and leaves the run
+    // alone; the window goes back to the run when asked.
+    void aTallyShowsInPlaceOfTheRunAndBack()
+    {
+        compose({{5, 3}});
+        std::vector<std::string> paths;
+        std::string permanence = "Spielbank Hamburg\r\nTisch 1\r\nMontag\r\n";
+        for (int spin = 0; spin < 600; ++spin)
+            permanence += std::to_string(spin * 7 % 37) + "\r\n";
+        for (int day = 1; day <= 3; ++day) {
+            paths.push_back("/p/tag" + std::to_string(day) + ".txt");
+            files.files[paths.back()] = permanence;
+        }
+        paths.push_back("/p/notiz.txt");
+        files.files[paths.back()] = "Einkauf\r\n";
+        const std::string before = testing::modelDump(window->model());
+
+        window->findChild<QAction*>("aktionVerteilung")->trigger();
+        window->tally().tally(paths);
+        QVERIFY(window->tally().running());
+        // Held back while the files are read: no press reaches the run.
+        QTest::mouseClick(child<QPushButton>("okstart"), Qt::LeftButton);
+        QTRY_VERIFY(!window->tally().running());
+        QCOMPARE(testing::modelDump(window->model()), before);
+
+        const TallyResult core = tallyPermanences(files, paths);
+        QCOMPARE(figure("quelle"), QString::fromStdString(tallySource(core)));
+        QVERIFY(figure("quelle").startsWith("3 Permanenzen, "));
+        QCOMPARE(figure("anzahlZahlen"),
+                 QString::fromStdString(germanCount(total(core.counts.frequency))));
+        auto* table = distribution()->findChild<QTableView*>("dateien");
+        QVERIFY(table->isVisible());
+        QAbstractItemModelTester tester(table->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(table->model()->rowCount(), 4);
+        QCOMPARE(table->model()->index(0, 3).data().toString(), QString("keine Permanenz"));
+
+        // The run goes on beside the tally, which stays shown.
+        compose({{9, 1}});
+        QVERIFY(figure("quelle").startsWith("3 Permanenzen, "));
+        distribution()->findChild<QPushButton*>("zumLauf")->click();
+        QCOMPARE(figure("quelle"), QString("Der Lauf, 4 Zahlen"));
+        QVERIFY(!table->isVisible());
+    }
+
+    // Cancelled in the middle of a huge file: the reading stops, nothing shows.
+    void aCancelledTallyShowsNothing()
+    {
+        files.generated["/p/riesig.txt"] = {"Spielbank Hamburg\r\nTisch 1\r\nMontag\r\n",
+                                            3ull << 30, '\n'};
+        window->tally().tally({"/p/riesig.txt"});
+        QTRY_VERIFY(window->tally().progress() && window->tally().progress()->isVisible());
+        QTest::keyClick(window->tally().progress(), Qt::Key_Escape);
+        QTRY_VERIFY(!window->tally().running());
+        QVERIFY(files.bytesRequested < (3ull << 30));
+        QVERIFY(!distribution());
     }
 
     // "Ende" answered Yes ends the program: the distribution goes with it.

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tally/permanence_tally.h"
 
+#include "evaluation/distribution_figures.h"
 #include "evaluation/grid_counts.h"
 #include "import/permanence_import.h"
 #include "run/run_helpers.h"
 #include "support/import_snapshot.h"
+#include "tally/tally_text.h"
 #include "window/run_mode.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace ravelin {
@@ -200,6 +204,16 @@ TEST(TallyTest, EveryFileIsListedWithWhatItIs)
     // 5, 17 and 36 compose 3: group 1, column 2, red.
     EXPECT_EQ(tally.counts.frequency[3], 1u);
     EXPECT_EQ(total(tally.counts.frequency), 1u);
+
+    // As the window names the source and copies the list below the figures.
+    EXPECT_EQ(tallySource(tally), "1 Permanenz, 1 Zahl");
+    const std::string copied = tallyCopyText(tally, DistributionFigures{});
+    EXPECT_NE(copied.find("\n\nDatei\tW\u00fcrfe\tZahlen\tErgebnis\n"
+                          "1-gut.txt\t5\t1\tgelesen\n"
+                          "2-fremd.txt\t0\t0\tkeine Permanenz\n"),
+              std::string::npos)
+        << copied;
+    EXPECT_TRUE(copied.ends_with("6-fehlt.txt\t0\t0\tnicht lesbar\n")) << copied;
 }
 
 TEST(TallyTest, LeavesTheSessionAsItWas)
@@ -270,6 +284,38 @@ TEST(TallyTest, ACancelInsideAGigabyteFileAnswersAtOnce)
     EXPECT_TRUE(tally.rows.empty());
     // Asked before every block: the cancel stops the reading within one.
     EXPECT_LE(files.bytesRequested, 100u * (1u << 16));
+}
+
+// As the window runs it: the reading on a thread of its own, the cancel and
+// the progress crossing from and to the window's thread.
+TEST(TallyTest, ACancelFromTheWindowsThreadEndsTheTallyBeside)
+{
+    MemoryFileSystem files;
+    std::vector<std::string> paths;
+    for (int i = 0; i < 40; ++i) {
+        paths.push_back("/p/" + std::to_string(i) + ".txt");
+        files.files[paths.back()] = permanenceOf(composing({i % 36 + 1, 4}));
+    }
+    // The last file never ends: only the cancel can stop its reading.
+    files.generated["/p/zz-riesig.txt"] = {header, 3ull << 30, '\n'};
+    paths.push_back("/p/zz-riesig.txt");
+    std::atomic<std::size_t> begun{0};
+    std::atomic<bool> cancel{false};
+    TallyHooks hooks;
+    hooks.progress = [&](std::size_t index, std::size_t, const std::string&) { begun = index + 1; };
+    hooks.cancelled = [&] { return cancel.load(); };
+
+    TallyResult tally;
+    std::thread beside([&] { tally = tallyPermanences(files, paths, hooks); });
+    while (begun < paths.size())
+        std::this_thread::yield();
+    cancel = true;
+    beside.join();
+
+    EXPECT_TRUE(tally.cancelled);
+    EXPECT_EQ(tally.rows.size(), 40u);
+    EXPECT_EQ(total(tally.counts.frequency), 80u);
+    EXPECT_LT(files.bytesRequested, 3ull << 30);
 }
 
 } // namespace
