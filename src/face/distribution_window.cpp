@@ -48,31 +48,32 @@ QString againstExpected(std::uint64_t seen, double expected)
 
 DistributionWindow::DistributionWindow(const FormModel& form, QWidget* owner)
     : QWidget(owner, Qt::Window), form_(form), shares_(form.board), figures_(new QFormLayout),
-      source_(figure("quelle", *this)), chart_(new DistributionChart(this)),
-      numbers_(figure("anzahlZahlen", *this)), chiSquare_(figure("chiQuadrat", *this)),
-      degrees_(figure("freiheitsgrade", *this)), pValue_(figure("pWert", *this)),
-      pairs_(figure("zweifach", *this)), threes_(figure("dreifach", *this)),
-      distinct_(figure("verschiedene", *this)), verdict_(figure("urteil", *this)),
-      files_(new TallyTableModel(this)), fileTable_(new QTableView(this)),
-      back_(new QPushButton(QStringLiteral("Zur\u00fcck zum &Lauf"), this))
+      source_(figure("quelle", *this)), chart_(new DistributionChart(this))
 {
     setObjectName(QStringLiteral("verteilung"));
     setWindowTitle(QStringLiteral("Verteilung der Zahlen"));
     chart_->setObjectName(QStringLiteral("diagramm"));
-    verdict_->setWordWrap(true);
 
-    const auto row = [this](const char* caption, QLabel* value) {
-        auto* named = new QLabel(QString::fromUtf8(caption));
+    // Made in the order a reader reads them: each caption before its value.
+    const auto row = [this](const char* caption, const char* name) {
+        auto* named = new QLabel(QString::fromUtf8(caption), this);
+        QLabel* value = figure(name, *this);
         named->setBuddy(value);
         figures_->addRow(named, value);
+        return value;
     };
-    row("Zahlen:", numbers_);
-    row("Chi-Quadrat:", chiSquare_);
-    row("Freiheitsgrade:", degrees_);
-    row("p-Wert:", pValue_);
-    row("2fach hintereinander:", pairs_);
-    row("3fach hintereinander:", threes_);
-    row("Verschiedene Zahlen:", distinct_);
+    numbers_ = row("Zahlen:", "anzahlZahlen");
+    chiSquare_ = row("Chi-Quadrat:", "chiQuadrat");
+    degrees_ = row("Freiheitsgrade:", "freiheitsgrade");
+    pValue_ = row("p-Wert:", "pWert");
+    pairs_ = row("2fach hintereinander:", "zweifach");
+    threes_ = row("3fach hintereinander:", "dreifach");
+    distinct_ = row("Verschiedene Zahlen:", "verschiedene");
+    verdict_ = figure("urteil", *this);
+    verdict_->setWordWrap(true);
+    files_ = new TallyTableModel(this);
+    fileTable_ = new QTableView(this);
+    back_ = new QPushButton(QStringLiteral("Zur\u00fcck zum &Lauf"), this);
 
     fileTable_->setObjectName(QStringLiteral("dateien"));
     fileTable_->setAccessibleName(QStringLiteral("Dateien der Auswertung"));

@@ -30,8 +30,9 @@ QAction* makeAction(QWidget& window, const char* name, const QString& text,
 WindowActions::WindowActions(QWidget& window, EventRoute& route, Commands commands)
     : commands_(std::move(commands)),
       copy_(makeAction(window, "aktionKopieren", QStringLiteral("&Kopieren"), QKeySequence::Copy)),
+      // A function key: a text box on Linux takes Ctrl+E for the end of its line.
       runToEnd_(makeAction(window, "aktionBisZumEnde", QStringLiteral("&Bis zum Ende"),
-                           QKeySequence(Qt::CTRL | Qt::Key_E))),
+                           QKeySequence(Qt::Key_F5))),
       distribution_(makeAction(window, "aktionVerteilung", QStringLiteral("&Verteilung\u2026"),
                                QKeySequence(Qt::CTRL | Qt::Key_D))),
       tally_(makeAction(window, "aktionMehrere",

@@ -14,6 +14,9 @@ described by the state its colour shows, the guidance box by its text, the
 log by its number of entries, each change announced; that a marked number's
 cells and a triple's candidates say so, and a cell's action marks. A second
 start imports a permanence and checks that the reader gets the file's name.
+A third asks to end the program and, while the question waits, presses the
+menus' shortcuts, which must do nothing; then it opens the distribution and
+reads its chart and figures in order.
 The count is typed with the keyboard, Start is pressed through its
 accessible action, as a screen reader user would.
 
@@ -119,10 +122,10 @@ def main():
         sys.exit("needs a session bus of its own: run under dbus-run-session")
     # A screen reader that hangs on the program must not hang the test run;
     # leaving through an exception still ends the server and the program.
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit("no answer within 100 s"))
-    signal.alarm(100)
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit("no answer within 150 s"))
+    signal.alarm(150)
     # Where it stood, should even the alarm not be heard before ctest ends it.
-    faulthandler.dump_traceback_later(105, exit=False)
+    faulthandler.dump_traceback_later(155, exit=False)
 
     # The server takes a free display itself and says which: other tests
     # start servers of their own at the same time.
@@ -168,6 +171,7 @@ def main():
             permanence.write("Spielbank Hamburg\r\nTisch 1\r\nLesetest\r\n")
             permanence.write("".join(f"{spin}\r\n" for spin in (5, 17, 30, 8, 22, 11)))
         run_import(launch("program-a11y-import.log", folder))
+        run_distribution(launch("program-a11y-distribution.log"))
     finally:
         for child in reversed(children):
             if child.poll() is None:
@@ -230,7 +234,7 @@ def application_of(ravelin):
                 return app
         return None
 
-    return wait_for("the program never showed on the accessibility bus", application, 20)
+    return wait_for("the program never showed on the accessibility bus", application, 30)
 
 
 def press(button):
@@ -353,7 +357,8 @@ def run(ravelin):
     time.sleep(0.3)
     if counts:
         box = counts[0].queryComponent().getExtents(pyatspi.WINDOW_COORDS)
-        subprocess.run(["xdotool", "mousemove", "--window", window, "--sync",
+        # Not --sync: the pointer may stand there already, and no motion would come.
+        subprocess.run(["xdotool", "mousemove", "--window", window,
                         str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1"],
                        timeout=10, check=True)
         time.sleep(0.3)
@@ -477,6 +482,90 @@ def run_import(ravelin):
             and (PERMANENCE in n.name or PERMANENCE in n.description)]
     check(told != [], f"no label tells the reader the imported file {PERMANENCE!r}")
 
+
+
+
+def keys(*pressed):
+    subprocess.run(["xdotool", "key", "--delay", "80", *pressed], timeout=10, check=True)
+    time.sleep(0.3)
+
+
+def run_distribution(ravelin):
+    app = application_of(ravelin)
+    window = wait_for("no window named Ravelin", lambda: subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", "Ravelin"],
+        capture_output=True, text=True, timeout=5).stdout.split()[:1], 10)[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], timeout=10, check=True)
+    time.sleep(0.3)
+    nodes = list(walk(app))
+    logs = [n for n in nodes if n.getRole() == pyatspi.ROLE_TABLE and n.name == "Wurfprotokoll"]
+    counts = [n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT and n.name == "Anzahl Würfe"]
+    check(len(logs) == 1 and len(counts) == 1, f"the log and the count box found {len(logs)}, {len(counts)} times")
+    if len(logs) != 1 or len(counts) != 1:
+        return
+
+    def click_count():
+        box = counts[0].queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+        # Not --sync: the pointer may stand there already, and no motion would come.
+        subprocess.run(["xdotool", "mousemove", "--window", window,
+                        str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1"],
+                       timeout=10, check=True)
+        time.sleep(0.3)
+
+    click_count()
+    subprocess.run(["xdotool", "type", "--delay", "50", "30"], timeout=10, check=True)
+
+    def shown_window(title):
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                              capture_output=True, text=True, timeout=5).stdout.split()
+
+    def question():
+        return shown_window("^ Beenden$")
+
+    # While the question of Beenden waits, no command of the menus runs.
+    keys("ctrl+q")
+    wait_for("Beenden asked nothing", question, 5)
+    keys("F5", "ctrl+d", "ctrl+shift+d", "F1")
+    time.sleep(0.5)
+    keys("Escape")
+    wait_for("the question stayed after Escape", lambda: not question(), 5)
+    pump()
+    check(ravelin.poll() is None, "the program ended though the question was answered No")
+    check(logs[0].description == "0 Einträge",
+          f"a shortcut ran under the question: the log is described {logs[0].description!r}")
+    check(not shown_window("^Verteilung der Zahlen$") and not shown_window("Permanenzen auswerten"),
+          "a shortcut opened a window under the question")
+
+    # The run to its end, then the distribution, read as a reader reads it.
+    # Without a window manager the input focus does not go back by itself:
+    # a click into the count box brings it.
+    click_count()
+    keys("F5")
+    check_soon(lambda: logs[0].description == "10 Einträge",
+               lambda: f"Bis zum Ende left the log described {logs[0].description!r}")
+    keys("ctrl+d")
+
+    def distribution():
+        shown = [n for n in app if n is not None and n.name == "Verteilung der Zahlen"
+                 and n.getState().contains(pyatspi.STATE_SHOWING)]
+        return shown or None
+
+    frame = wait_for("the distribution never showed", distribution, 5)[0]
+    nodes = list(walk(frame))
+    charts = [n for n in nodes if n.name == "Häufigkeiten der Zahlen 1 bis 36"]
+    check(len(charts) == 1, f"the chart found {len(charts)} times by its name")
+    if charts:
+        said = charts[0].description.split(", ")
+        counted = sum(int(part.split(": ")[1].split()[0]) for part in said if ": " in part)
+        check(len(said) == 36 and counted == 10,
+              f"the chart's description lists {len(said)} numbers and {counted} of 10 composed")
+    read = [n.name for n in nodes if n.getRole() == pyatspi.ROLE_LABEL and n.name]
+    order = ["Zahlen:", "10", "Chi-Quadrat:", "Freiheitsgrade:", "35", "p-Wert:",
+             "2fach hintereinander:", "3fach hintereinander:"]
+    at = [read.index(name) if name in read else -1 for name in order]
+    check(-1 not in at and at == sorted(at), f"the figures read in the order {read}")
+    check(any(name.startswith("Für einen Test sind mindestens 180 Zahlen nötig") for name in read),
+          f"no verdict among the figures: {read}")
 
 if __name__ == "__main__":
     # Each line as it is written: a run ended from outside keeps what it said.
