@@ -4,10 +4,12 @@
 // window is built must leave both as they were, unless it means to change
 // them; then RAVELIN_RECORD_SNAPSHOTS=1 writes the new record to look at.
 
+#include "face/main_window.h"
 #include "support/shown_window.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -105,13 +107,13 @@ class WindowSnapshotTest : public WindowTest<> {
     Q_OBJECT
 
 private:
-    QString scale() const { return QString::number(window->devicePixelRatio()); }
+    static QString scale(const QWidget& top) { return QString::number(top.devicePixelRatio()); }
 
-    QString dump() const
+    QString dump(const QWidget& top) const
     {
         QStringList lines;
         QList<QWidget*> named;
-        for (QWidget* w : window->findChildren<QWidget*>())
+        for (QWidget* w : top.findChildren<QWidget*>())
             if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
                 named << w;
         std::sort(named.begin(), named.end(),
@@ -127,6 +129,20 @@ private:
             lines << "  colours " + coloursOf(w);
             lines << "  a11y " + accessibleOf(w);
             lines << "  shows " + contentOf(w).replace('\n', "\\n").replace('\r', "\\r");
+        }
+        // The window round it and the menus' commands, where a menu bar shows them.
+        if (&top != window.get()) {
+            lines << QString("window \"%1\" %2x%3 fixed %4")
+                         .arg(top.windowTitle())
+                         .arg(top.width())
+                         .arg(top.height())
+                         .arg(top.minimumSize() == top.maximumSize() ? "yes" : "no");
+            for (const QAction* a : top.findChildren<QAction*>())
+                if (a->objectName().startsWith("aktion"))
+                    lines << QString("%1 \"%2\" %3%4")
+                                 .arg(a->objectName(), a->text(),
+                                      a->shortcut().toString(QKeySequence::PortableText),
+                                      a->isEnabled() ? "" : " disabled");
         }
         QWidget* focus = QApplication::focusWidget();
         lines << "focus " + (focus ? focus->objectName() : QString("none"));
@@ -155,22 +171,23 @@ private:
         return "tab " + forward.join(' ') + "\nbacktab " + backward.join(' ') + '\n';
     }
 
-    void check(const QString& state, bool walkTabs = false)
+    void check(const QString& state, bool walkTabs = false, QWidget* shown = nullptr)
     {
+        QWidget& top = shown ? *shown : *window;
         QCoreApplication::processEvents();
-        const QString text = dump() + (walkTabs ? tabWalk() : QString());
-        const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString text = dump(top) + (walkTabs ? tabWalk() : QString());
+        const QImage picture = top.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QString base = QStringLiteral(RAVELIN_SNAPSHOTS "/") + state;
-        const QString picturePath = base + "@" + scale() + ".png";
+        const QString picturePath = base + "@" + scale(top) + ".png";
         if (qEnvironmentVariableIsSet("RAVELIN_RECORD_SNAPSHOTS")) {
             QDir().mkpath(QStringLiteral(RAVELIN_SNAPSHOTS));
             QFile out(base + ".txt");
-            if (scale() == "1" && out.open(QIODevice::WriteOnly))
+            if (scale(top) == "1" && out.open(QIODevice::WriteOnly))
                 out.write(text.toUtf8());
             QVERIFY(picture.save(picturePath));
         }
         // The properties hold at every scale; the record is made at scale 1.
-        if (scale() == "1") {
+        if (scale(top) == "1") {
             QFile in(base + ".txt");
             QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(base));
             const QStringList want = QString::fromUtf8(in.readAll()).split('\n');
@@ -252,6 +269,17 @@ private slots:
         child<QAbstractButton>("Option1_1")->click();
         press(1);
         check("run-through");
+    }
+
+    // The program's own window: the menu bar above the window, which keeps
+    // its size; the menus' commands with their keys.
+    void mainWindowWithItsMenuBar()
+    {
+        close();
+        MainWindow main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        check("main-window", false, &main);
     }
 
     void rotations()
