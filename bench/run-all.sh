@@ -27,7 +27,7 @@ failed=0
 # program, then the environment it runs with: the window's presses once more
 # on a screen of twice the density, for their painting only.
 runs=("bench_core_run" "bench_window_press" "bench_window_press QT_SCALE_FACTOR=2"
-      "bench_import_run" "bench_tally_files" "bench_processes")
+      "bench_import_run" "bench_tally_files" "bench_tally_window" "bench_processes")
 for run in "${runs[@]}"; do
   read -r program settings <<<"$run"
   echo "running $program ${settings:-}..." >&2
