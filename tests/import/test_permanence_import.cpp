@@ -58,6 +58,8 @@ TEST(PermanenceImportTest, LoadsTheExampleIntoTheSession)
     EXPECT_FALSE(f.okextern.enabled());
     EXPECT_TRUE(f.okabbrechen.enabled());
     EXPECT_EQ(f.Label15.caption(), "hh.txt");
+    // The next choice of permanences starts where this one came from.
+    EXPECT_EQ(f.permanenceFolder, "/perm");
 }
 
 TEST(PermanenceImportTest, HeaderLinesShowDecodedInTheGuidance)
@@ -152,6 +154,7 @@ TEST_P(RefusedImportTest, ChangesNothingAtAll)
 
     EXPECT_FALSE(importPermanence(w.form, w.files, GetParam().folder, GetParam().file));
     EXPECT_EQ(importSnapshot(w.form), before);
+    EXPECT_EQ(w.form.permanenceFolder, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, RefusedImportTest,
