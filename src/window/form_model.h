@@ -3,6 +3,7 @@
 
 #include "board/board_tables.h"
 #include "board/session_state.h"
+#include "window/announcement.h"
 #include "window/change_handling.h"
 #include "window/controls.h"
 #include "window/file_lists.h"
@@ -86,6 +87,8 @@ public:
 
     // Set by the exit once the user has confirmed it.
     bool quitRequested = false;
+    // What a screen reader says of the last user event; the screen takes it.
+    Announcement announcement;
 
     // Every control of the window, in the order declared above.
     std::span<Control* const> controls() const { return controls_; }

@@ -58,6 +58,10 @@ TEST(PermanenceImportTest, LoadsTheExampleIntoTheSession)
     EXPECT_FALSE(f.okextern.enabled());
     EXPECT_TRUE(f.okabbrechen.enabled());
     EXPECT_EQ(f.Label15.caption(), "hh.txt");
+    // Said once, in words: the file, its shown header lines, its spins.
+    EXPECT_EQ(
+        f.announcement.words(),
+        "hh.txt importiert. Spielbank Hamburg, Tisch 4, Montag 3. M\u00e4rz 2003. 3 W\u00fcrfe");
 }
 
 TEST(PermanenceImportTest, HeaderLinesShowDecodedInTheGuidance)
@@ -150,8 +154,10 @@ TEST_P(RefusedImportTest, ChangesNothingAtAll)
     openPanel(w);
     const ImportSnapshot before = importSnapshot(w.form);
 
+    w.form.announcement.clear();
     EXPECT_FALSE(importPermanence(w.form, w.files, GetParam().folder, GetParam().file));
     EXPECT_EQ(importSnapshot(w.form), before);
+    EXPECT_EQ(w.form.announcement.words(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, RefusedImportTest,
