@@ -28,7 +28,8 @@ QAction* makeAction(QWidget& window, const char* name, const QString& text,
 } // namespace
 
 WindowActions::WindowActions(QWidget& window, EventRoute& route, std::function<void()> copyFocused,
-                             std::function<bool()> copyable, std::function<void()> showDistribution)
+                             std::function<bool()> copyable, std::function<void()> showDistribution,
+                             std::function<void()> readGuidance)
     : copyable_(std::move(copyable)),
       copy_(makeAction(window, "aktionKopieren", QStringLiteral("&Kopieren"), QKeySequence::Copy)),
       runToEnd_(makeAction(window, "aktionBisZumEnde", QStringLiteral("&Bis zum Ende"),
@@ -38,8 +39,11 @@ WindowActions::WindowActions(QWidget& window, EventRoute& route, std::function<v
       quit_(makeAction(window, "aktionBeenden", QStringLiteral("&Beenden"),
                        QKeySequence(Qt::CTRL | Qt::Key_Q))),
       info_(makeAction(window, "aktionInfo", QStringLiteral("&Info"), QKeySequence(Qt::Key_F1))),
-      about_(makeAction(window, "aktionUeber", QStringLiteral("\u00dc&ber Ravelin"), {}))
+      about_(makeAction(window, "aktionUeber", QStringLiteral("\u00dc&ber Ravelin"), {})),
+      guidance_(makeAction(window, "aktionHinweise", QStringLiteral("&Hinweise"),
+                           QKeySequence(guidanceKey)))
 {
+    QObject::connect(guidance_, &QAction::triggered, guidance_, std::move(readGuidance));
     QObject::connect(distribution_, &QAction::triggered, distribution_,
                      std::move(showDistribution));
     // As "Ende" and "Info" do, through their handlers.

@@ -3,6 +3,8 @@
 
 #include "face/event_route.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <functional>
 
 class QAction;
@@ -12,6 +14,10 @@ namespace ravelin {
 
 struct FormModel;
 
+// The key that takes a screen reader's user to the guidance box; the
+// window's description names it.
+inline constexpr Qt::Key guidanceKey = Qt::Key_F6;
+
 // The window's commands beyond its buttons, each a QAction of the window
 // with its shortcut, so that it works wherever the window is shown; a menu
 // bar shows the same actions.
@@ -19,8 +25,11 @@ class WindowActions {
 public:
     // copyFocused copies what the focused view holds; copyable tells
     // whether the focused view holds something to copy.
+    // readGuidance gives the guidance box the focus, for a screen reader;
+    // no menu shows it.
     WindowActions(QWidget& window, EventRoute& route, std::function<void()> copyFocused,
-                  std::function<bool()> copyable, std::function<void()> showDistribution);
+                  std::function<bool()> copyable, std::function<void()> showDistribution,
+                  std::function<void()> readGuidance);
 
     // Each action is enabled exactly when what it stands for can be done now.
     void apply(const FormModel& form);
@@ -31,6 +40,7 @@ public:
     QAction& quit() { return *quit_; }
     QAction& info() { return *info_; }
     QAction& about() { return *about_; }
+    QAction& guidance() { return *guidance_; }
 
 private:
     std::function<bool()> copyable_;
@@ -40,6 +50,7 @@ private:
     QAction* quit_;
     QAction* info_;
     QAction* about_;
+    QAction* guidance_;
 };
 
 } // namespace ravelin
