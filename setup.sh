@@ -28,6 +28,9 @@ if [ "$what" = test ]; then
   packages+=(xvfb xauth x11-utils xdotool imagemagick)
   # The accessibility bus and a screen reader's view of the program.
   packages+=(dbus-daemon at-spi2-core python3-pyatspi)
+  # Orca, the desktop's screen reader, and its speech server, which the test
+  # of what a blind user hears drives.
+  packages+=(orca speech-dispatcher)
   # Validators of the desktop files, the SVG icon's renderer, the Debian
   # package's tools, its checker and the manual page reader, and the style
   # checkers (the layer check is a Python script).

@@ -2,13 +2,23 @@
 #include "control/marking.h"
 
 #include "board/wheel.h"
+#include "text/plain_number.h"
 #include "window/form_model.h"
+
+#include <string>
 
 namespace ravelin {
 
 namespace {
 
 bool isMarked(const GridModel& tabelle1) { return tabelle1.cellBackColour() == colour::lightGreen; }
+
+// What a reader hears of a mark that changed, after the number: "9 markiert".
+constexpr std::string_view markedWords = " markiert";
+constexpr std::string_view unmarkedWords = " nicht markiert";
+constexpr std::string_view marksClearedWords = "Markierungen gel\u00f6scht";
+constexpr std::string_view firstAppearancesClearedWords =
+    "Eintr\u00e4ge des ersten Erscheinens gel\u00f6scht";
 
 } // namespace
 
@@ -49,13 +59,17 @@ void Marking::tabelle1Click()
     t2.setRow(n);
     t1.setCol(tabelle1col::number);
     t2.setCol(0);
-    if (isMarked(t1)) {
+    const bool wasMarked = isMarked(t1);
+    if (wasMarked) {
         t1.setCellBackColour(colour::standard);
         t2.setText("");
     } else {
         t1.setCellBackColour(colour::lightGreen);
         t2.setText(armed);
     }
+    std::string words(PlainNumber(n).text());
+    words += wasMarked ? unmarkedWords : markedWords;
+    form_.announcement.say(words);
 }
 
 void Marking::okresetlClick()
@@ -70,8 +84,13 @@ void Marking::okresetlClick()
         t1.setCellBackColour(colour::standard);
         t2.setText("");
     }
+    form_.announcement.say(marksClearedWords);
 }
 
-void Marking::command1Click() { rearmGreenGrid(form_); }
+void Marking::command1Click()
+{
+    rearmGreenGrid(form_);
+    form_.announcement.say(firstAppearancesClearedWords);
+}
 
 } // namespace ravelin

@@ -38,9 +38,13 @@ QString captionOf(const QWidget& widget)
     return caption.simplified();
 }
 
+// Qt names a button by the caption it shows and announces each new one; a
+// name of the program's own on top would announce every change twice.
+bool namedByQt(const QWidget& widget) { return qobject_cast<const QAbstractButton*>(&widget); }
+
 void describe(QWidget& widget)
 {
-    if (widget.accessibleName().isEmpty()) {
+    if (widget.accessibleName().isEmpty() && !namedByQt(widget)) {
         const QString name = captionOf(widget);
         if (!name.isEmpty())
             setName(widget, name);
@@ -78,6 +82,11 @@ void describeForAccessibility(QWidget& part)
 
 void nameByCaption(QWidget& button)
 {
+    if (namedByQt(button)) {
+        if (!button.accessibleName().isEmpty())
+            button.setAccessibleName(QString());
+        return;
+    }
     const QString name = captionOf(button);
     if (!name.isEmpty())
         setName(button, name);

@@ -6,13 +6,17 @@
 #include "face/distribution_window.h"
 #include "face/make_view.h"
 #include "face/message_box_confirmation.h"
+#include "face/screen_reader_speech.h"
 #include "face/tally_command.h"
 #include "face/view.h"
+#include "face/view_support.h"
 #include "face/window_frame.h"
 #include "platform/clock_spin_source.h"
 #include "platform/real_file_system.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QStringList>
 
 #include <exception>
 #include <utility>
@@ -79,7 +83,8 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
                                         return view && view->copies();
                                     },
                                 .showDistribution = [this] { showDistribution(); },
-                                .tallyPermanences = [this] { tally_->choose(); }});
+                                .tallyPermanences = [this] { tally_->choose(); },
+                                .readGuidance = [this] { readGuidance(); }});
     // The copy follows the focus from view to view.
     connect(qApp, &QApplication::focusChanged, this, [this] { actions_->apply(model()); });
     model().paintNow = this;
@@ -194,8 +199,33 @@ void Form1::stackCovers()
     raiseIfShown(model().Frame1);
 }
 
+void Form1::readGuidance()
+{
+    ControlView* view = viewOf(model().text);
+    if (!view)
+        return;
+    QWidget& guidance = view->widget();
+    if (focusWidget() != &guidance)
+        leftForGuidance_ = focusWidget();
+    // Only this key takes the box: no Tab and no click stop there.
+    guidance.setFocusPolicy(Qt::TabFocus);
+    guidance.setFocus(Qt::ShortcutFocusReason);
+    // A reader names a box it comes to, but does not read it out.
+    sayToScreenReader(guidance, fromModel(model().text.caption()).simplified());
+}
+
 bool Form1::focusNextPrevChild(bool next)
 {
+    // From the guidance box, back to the control the key was pressed on.
+    if (ControlView* guidance = viewOf(model().text);
+        guidance && focusWidget() == &guidance->widget()) {
+        QWidget* back = leftForGuidance_;
+        if (!back || !focus_.takesTabFocus(*back))
+            back = focus_.next(nullptr, next);
+        if (back)
+            back->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return back != nullptr;
+    }
     // Disabled or hidden with the focus: it lands once the whole change shows.
     if (FocusChain::isStranded(focusWidget())) {
         stranded_ = focusWidget();
@@ -218,10 +248,12 @@ void Form1::route(const std::function<void(FormController&)>& handler)
         return;
     }
     try {
+        const SaidBefore before = whatIsSaid();
         routing_ = true;
         handler(*controller_);
         routing_ = false;
         refresh();
+        sayWhatChanged(before);
     } catch (const std::exception& e) {
         qWarning("Ravelin: an event failed: %s", e.what());
         routing_ = refreshing_ = false;
@@ -234,6 +266,33 @@ void Form1::route(const std::function<void(FormController&)>& handler)
             distribution_->close();
         window()->close();
     }
+}
+
+Form1::SaidBefore Form1::whatIsSaid() const
+{
+    SaidBefore said{window()->focusWidget(), {}};
+    if (said.focused && QAccessible::isActive())
+        if (QAccessibleInterface* object = QAccessible::queryAccessibleInterface(said.focused))
+            said.name = object->text(QAccessible::Name);
+    return said;
+}
+
+void Form1::sayWhatChanged(const SaidBefore& before)
+{
+    // Said where the focus ends, once the whole change shows: the new name of
+    // the control that kept the focus ("Ende Info"), then the event's words.
+    const std::string words = model().announcement.take();
+    QWidget* focused = window()->focusWidget();
+    if (!focused || !QAccessible::isActive())
+        return;
+    QStringList said;
+    if (focused == before.focused && !before.name.isNull())
+        if (const SaidBefore now = whatIsSaid(); now.name != before.name && !now.name.isEmpty())
+            said << now.name;
+    if (!words.empty())
+        said << fromModel(words);
+    if (!said.isEmpty())
+        sayToScreenReader(*focused, said.join(QStringLiteral(". ")));
 }
 
 void Form1::paintNow(const Control& control)

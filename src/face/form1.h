@@ -17,6 +17,8 @@
 #include "window/paint_now.h"
 #include "wiring/form_controller.h"
 
+#include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -63,6 +65,15 @@ private:
     // Runs one handler, then refreshes the window and ends it if asked to.
     void route(const std::function<void(ravelin::FormController&)>& handler) override;
     void paintNow(const ravelin::Control& control) override;
+    // The control with the focus and what a screen reader calls it, before
+    // an event: Qt's bridge announces a new name without the name itself.
+    struct SaidBefore {
+        QWidget* focused = nullptr;
+        QString name;
+    };
+    SaidBefore whatIsSaid() const;
+    // Has a screen reader say what the event just handled changed.
+    void sayWhatChanged(const SaidBefore& before);
 
     // Makes the views of one part of the window, as its rows place them, and
     // returns the controls' views in the order of the rows.
@@ -79,6 +90,8 @@ private:
     void showView(ravelin::ControlView& view);
     // The viewer stands over the columns, the panel over all.
     void stackCovers();
+    // Gives the guidance box the focus, for a screen reader to read it.
+    void readGuidance();
     // Opens the distribution of the run, or raises it.
     void showDistribution();
     void showTally(ravelin::TallyResult tally);
@@ -103,4 +116,6 @@ private:
     bool routing_ = false;
     // The widget a change disabled or hid while it had the focus.
     QWidget* stranded_ = nullptr;
+    // The control the guidance box's key was pressed on; Tab goes back there.
+    QPointer<QWidget> leftForGuidance_;
 };

@@ -17,7 +17,13 @@ bool MessageBoxConfirmation::confirm(std::string_view prompt, std::string_view t
     box.button(QMessageBox::No)->setText("Nein");
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    const bool yes = box.exec() == QMessageBox::Yes;
+    // The window takes the focus back at once: the answer's change is shown
+    // before it comes, so the focus lands once, where the change leaves it,
+    // and a screen reader says it. Left to the desktop, it may never come.
+    if (parent_)
+        parent_->window()->activateWindow();
+    return yes;
 }
 
 } // namespace ravelin

@@ -41,8 +41,12 @@ WindowActions::WindowActions(QWidget& window, EventRoute& route, Commands comman
       quit_(makeAction(window, "aktionBeenden", QStringLiteral("&Beenden"),
                        QKeySequence(Qt::CTRL | Qt::Key_Q))),
       info_(makeAction(window, "aktionInfo", QStringLiteral("&Info"), QKeySequence(Qt::Key_F1))),
-      about_(makeAction(window, "aktionUeber", QStringLiteral("\u00dc&ber Ravelin"), {}))
+      about_(makeAction(window, "aktionUeber", QStringLiteral("\u00dc&ber Ravelin"), {})),
+      guidance_(makeAction(window, "aktionHinweise", QStringLiteral("&Hinweise"),
+                           QKeySequence(guidanceKey)))
 {
+    QObject::connect(guidance_, &QAction::triggered, guidance_,
+                     [this] { commands_.readGuidance(); });
     QObject::connect(distribution_, &QAction::triggered, distribution_,
                      [this] { commands_.showDistribution(); });
     QObject::connect(tally_, &QAction::triggered, tally_, [this] { commands_.tallyPermanences(); });

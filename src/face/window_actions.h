@@ -3,6 +3,8 @@
 
 #include "face/event_route.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <functional>
 
 class QAction;
@@ -11,6 +13,10 @@ class QWidget;
 namespace ravelin {
 
 struct FormModel;
+
+// The key that takes a screen reader's user to the guidance box; the
+// window's description names it.
+inline constexpr Qt::Key guidanceKey = Qt::Key_F6;
 
 // The window's commands beyond its buttons, each a QAction of the window
 // with its shortcut, so that it works wherever the window is shown; a menu
@@ -25,6 +31,8 @@ public:
         std::function<bool()> copyable;
         std::function<void()> showDistribution;
         std::function<void()> tallyPermanences;
+        // Gives the guidance box the focus, for a screen reader; no menu shows it.
+        std::function<void()> readGuidance;
     };
     WindowActions(QWidget& window, EventRoute& route, Commands commands);
 
@@ -38,6 +46,7 @@ public:
     QAction& quit() { return *quit_; }
     QAction& info() { return *info_; }
     QAction& about() { return *about_; }
+    QAction& guidance() { return *guidance_; }
 
 private:
     Commands commands_;
@@ -48,6 +57,7 @@ private:
     QAction* quit_;
     QAction* info_;
     QAction* about_;
+    QAction* guidance_;
 };
 
 } // namespace ravelin

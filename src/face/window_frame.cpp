@@ -4,8 +4,10 @@
 #include "face/accessible_factory.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
+#include "face/window_actions.h"
 #include "face/window_icon.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
 namespace ravelin {
@@ -22,6 +24,10 @@ void dressWindow(QWidget& window)
 {
     window.setWindowTitle(QStringLiteral("Praxis / EC / Ravelin dual    V12.01"));
     window.setWindowIcon(ravelinIcon());
+    // A screen reader says where the hints are, which no Tab reaches.
+    window.setAccessibleDescription(
+        QStringLiteral("%1: zu den Hinweisen, Tab: zur\u00fcck")
+            .arg(QKeySequence(guidanceKey).toString(QKeySequence::NativeText)));
     // Nothing is laid out again at another size: a maximized window would
     // only grow a grey margin.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

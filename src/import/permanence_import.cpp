@@ -7,8 +7,34 @@
 #include "window/platform.h"
 
 #include <memory>
+#include <string_view>
 
 namespace ravelin {
+
+namespace {
+
+// Said once the file is in: its name, its header lines and its spin count,
+// "b-hamburg.txt importiert. Spielbank Hamburg, Tisch 1, Mai. 60 W\u00fcrfe".
+std::string importWords(std::string_view shownName, const Permanence& read, std::size_t spins)
+{
+    std::string words(shownName);
+    words += " importiert";
+    std::string_view separator = ". ";
+    for (const std::string& line : read.headerLines) {
+        const std::size_t first = line.find_first_not_of(' ');
+        if (first == std::string::npos)
+            continue;
+        words += separator;
+        words += std::string_view(line).substr(first, line.find_last_not_of(' ') + 1 - first);
+        separator = ", ";
+    }
+    words += ". ";
+    words += std::to_string(spins);
+    words += spins == 1 ? " Wurf" : " W\u00fcrfe";
+    return words;
+}
+
+} // namespace
 
 bool importPermanence(FormModel& form, FileSystem& files, const std::string& folder,
                       const std::string& name)
@@ -60,6 +86,7 @@ bool importPermanence(FormModel& form, FileSystem& files, const std::string& fol
     form.okabbrechen.setEnabled(true);
     form.Label15.setCaption(shownName);
     form.permanenceFolder = folder;
+    form.announcement.say(importWords(shownName, *read, n));
     return true;
 }
 

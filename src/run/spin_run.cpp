@@ -2,6 +2,7 @@
 #include "run/spin_run.h"
 
 #include "board/wheel.h"
+#include "run/press_words.h"
 #include "text/plain_number.h"
 #include "window/form_model.h"
 #include "window/platform.h"
@@ -121,6 +122,8 @@ void SpinRun::sixGroupPhase()
     }
     s.aktsechser = form_.board.sechser[static_cast<std::size_t>(s.wurfzahl)];
     writeLog(1, s.wurfzahl, s.aktsechser);
+    if (form_.announcement.listening())
+        form_.announcement.say(logCellWords(TriplePart::sixGroup, s.wurfzahl, s.aktsechser));
 
     // The group's six numbers, top to bottom; the current cell ends on the last.
     GridModel& t1 = form_.tabelle1;
@@ -138,6 +141,8 @@ void SpinRun::columnPhase()
         return;
     s.aktkolonne = form_.board.kolonne[static_cast<std::size_t>(s.wurfzahl)];
     writeLog(2, s.wurfzahl, s.aktkolonne);
+    if (form_.announcement.listening())
+        form_.announcement.say(logCellWords(TriplePart::column, s.wurfzahl, s.aktkolonne));
 
     // The pair of the group and column: the even (black) one, then the odd (red) one.
     const int pair = 6 * s.aktsechser - 5 + 2 * s.aktkolonne;
@@ -159,6 +164,8 @@ void SpinRun::colourPhase()
     writeLog(3, s.wurfzahl, s.aktfarbe);
 
     s.zahl = form_.board.number(s.aktsechser, s.aktkolonne, s.aktfarbe);
+    if (form_.announcement.listening())
+        form_.announcement.say(colourCellWords(s.wurfzahl, s.aktfarbe, s.zahl));
     GridModel& log = form_.tabelle3;
     log.setRow(s.kombiwurf);
     log.setCol(0);
@@ -178,8 +185,12 @@ void SpinRun::colourPhase()
     if (form_.paintNow)
         form_.paintNow->paintNow(form_.lakut);
 
+    const int mode = form_.Option1.selected();
     if (runModes_.step())
         runEndCheck();
+    // The run changed its mode by itself: the option the eye sees move is said.
+    else if (form_.Option1.selected() != mode)
+        form_.announcement.say(form_.Option1.caption(form_.Option1.selected()));
 }
 
 void SpinRun::runToEnd()
@@ -190,9 +201,29 @@ void SpinRun::runToEnd()
         PaintNow* painting = std::exchange(form.paintNow, nullptr);
         ~PaintingSuspended() { form.paintNow = painting; }
     } suspended{form_};
+    // One summary for the whole run, not the words of every press.
+    struct WordsHeldBack {
+        Announcement& announcement;
+        explicit WordsHeldBack(Announcement& a) : announcement(a) { a.holdBack(true); }
+        WordsHeldBack(const WordsHeldBack&) = delete;
+        WordsHeldBack& operator=(const WordsHeldBack&) = delete;
+        ~WordsHeldBack() { announcement.holdBack(false); }
+    };
     const int mode = form_.Option1.selected();
-    while (form_.okstart.enabled() && form_.Option1.selected() == mode)
-        okstartClick();
+    bool pressed = false;
+    {
+        const WordsHeldBack held(form_.announcement);
+        while (form_.okstart.enabled() && form_.Option1.selected() == mode) {
+            okstartClick();
+            pressed = true;
+        }
+    }
+    if (!pressed)
+        return;
+    const std::string_view stoppedAt =
+        form_.okstart.enabled() ? std::string_view(form_.Option1.caption(form_.Option1.selected()))
+                                : runEndWord;
+    form_.announcement.say(runSummaryWords(stoppedAt, form_.state.kombiwurf));
 }
 
 bool SpinRun::drawSpin(bool sixGroup)
@@ -262,6 +293,7 @@ void SpinRun::writeLog(int col, std::int16_t spin, std::int16_t contribution)
 
 void SpinRun::endRun()
 {
+    form_.announcement.say(runEndWord);
     form_.text.appendCaption(endLine);
     form_.okstart.setCaption(startCaption);
     form_.okstart.setBackColour(colour::startGreen);

@@ -3,6 +3,7 @@
 
 #include "board/board_tables.h"
 #include "board/session_state.h"
+#include "window/announcement.h"
 #include "window/change_handling.h"
 #include "window/controls.h"
 #include "window/file_lists.h"
@@ -89,6 +90,8 @@ public:
     // The folder the last permanence came from, imported or tallied, in this
     // program's life: where the next choice of permanences starts.
     std::string permanenceFolder;
+    // What a screen reader says of the last user event; the screen takes it.
+    Announcement announcement;
 
     // Every control of the window, in the order declared above.
     std::span<Control* const> controls() const { return controls_; }

@@ -20,6 +20,7 @@ void FormController::tabelle1Click(int row, int col)
     grid.setRow(row);
     grid.setCol(col);
     grid.setSelectionEndRow(row);
+    form_.announcement.clear();
     marking_.tabelle1Click();
 }
 

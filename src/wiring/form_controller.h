@@ -34,8 +34,18 @@ public:
     const FormModel& form() const { return form_; }
 
     // User events, one handler each.
-    void okstartClick() { spinRun_.okstartClick(); }
-    void runToEnd() { spinRun_.runToEnd(); }
+    // The events that say what they did begin with no words: the screen
+    // takes each event's words after it, a caller without a screen need not.
+    void okstartClick()
+    {
+        form_.announcement.clear();
+        spinRun_.okstartClick();
+    }
+    void runToEnd()
+    {
+        form_.announcement.clear();
+        spinRun_.runToEnd();
+    }
     void okabbrechenClick() { restart_.okabbrechenClick(); }
     void option1Click(int index) { form_.selectRunMode(index); }
     void textanzahlEdited(std::string_view text) { form_.setTextanzahl(text); }
@@ -46,10 +56,22 @@ public:
     void tabelle1Scroll(int topRow) { form_.tabelle1.scrolledTo(topRow); }
     void tabelle2Scroll(int topRow) { form_.tabelle2.scrolledTo(topRow); }
     void tabelle3Scroll(int topRow) { form_.tabelle3.scrolledTo(topRow); }
-    void okresetlClick() { marking_.okresetlClick(); }
-    void command1Click() { marking_.command1Click(); }
+    void okresetlClick()
+    {
+        form_.announcement.clear();
+        marking_.okresetlClick();
+    }
+    void command1Click()
+    {
+        form_.announcement.clear();
+        marking_.command1Click();
+    }
     void okexternClick() { importPanel_.okexternClick(); }
-    void okexternokClick() { importPanel_.okexternokClick(); }
+    void okexternokClick()
+    {
+        form_.announcement.clear();
+        importPanel_.okexternokClick();
+    }
     void okexternabbruchClick() { importPanel_.okexternabbruchClick(); }
     void drive1Choose(int index) { form_.selectDrive(index); }
     void dir1Open(int entryIndex);

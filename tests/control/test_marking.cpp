@@ -47,9 +47,11 @@ TEST_P(ClickInRow17, TogglesNumber17WhateverTheColumn)
         EXPECT_EQ(w.form.tabelle1.colourAt(17, c), colour::standard);
     EXPECT_EQ(w.form.tabelle1.textAt(17, 0), "17");
     expectOnlyMarked(w.form, {17});
+    EXPECT_EQ(w.form.announcement.words(), "17 markiert");
 
     w.controller.tabelle1Click(17, col);
     expectOnlyMarked(w.form, {});
+    EXPECT_EQ(w.form.announcement.words(), "17 nicht markiert");
 }
 
 INSTANTIATE_TEST_SUITE_P(AnyColumn, ClickInRow17, ::testing::Values(0, 1, 2, 3));
@@ -124,6 +126,8 @@ TEST(MarkingTest, Command1ArmsMarkedRowsAgainAndEmptiesTheOthers)
         for (const auto& [n, text] : c.entries)
             w.form.tabelle2.setTextAt(n, 0, text);
         w.controller.command1Click();
+        EXPECT_EQ(w.form.announcement.words(),
+                  "Eintr\u00e4ge des ersten Erscheinens gel\u00f6scht");
         for (int n : c.marks) {
             EXPECT_TRUE(marked(w.form, n)) << n;
             EXPECT_EQ(green(w.form, n), " ") << n;
@@ -154,6 +158,7 @@ TEST(MarkingTest, OkresetlClearsEveryMarkAndEveryGreenCell)
     w.form.tabelle2.setTextAt(17, 0, "21");
     w.controller.okresetlClick();
     expectOnlyMarked(w.form, {});
+    EXPECT_EQ(w.form.announcement.words(), "Markierungen gel\u00f6scht");
     // The number labels stay.
     for (int n = 0; n <= 36; ++n)
         EXPECT_EQ(w.form.tabelle1.textAt(n, 0), std::to_string(n));

@@ -115,7 +115,7 @@ private slots:
         for (const QString& name : names) {
             auto* widget = window->findChild<QWidget*>(name);
             QVERIFY2(widget, qPrintable(name));
-            const QString spoken = widget->accessibleName();
+            const QString spoken = accessibleText(widget, QAccessible::Name);
             QVERIFY2(spoken.size() > 1, qPrintable(name + ": \"" + spoken + "\""));
             QVERIFY2(!spoken.contains('\r') && !spoken.contains('\n'), qPrintable(name));
         }

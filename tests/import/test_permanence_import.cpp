@@ -60,6 +60,10 @@ TEST(PermanenceImportTest, LoadsTheExampleIntoTheSession)
     EXPECT_EQ(f.Label15.caption(), "hh.txt");
     // The next choice of permanences starts where this one came from.
     EXPECT_EQ(f.permanenceFolder, "/perm");
+    // Said once, in words: the file, its shown header lines, its spins.
+    EXPECT_EQ(
+        f.announcement.words(),
+        "hh.txt importiert. Spielbank Hamburg, Tisch 4, Montag 3. M\u00e4rz 2003. 3 W\u00fcrfe");
 }
 
 TEST(PermanenceImportTest, HeaderLinesShowDecodedInTheGuidance)
@@ -152,9 +156,11 @@ TEST_P(RefusedImportTest, ChangesNothingAtAll)
     openPanel(w);
     const ImportSnapshot before = importSnapshot(w.form);
 
+    w.form.announcement.clear();
     EXPECT_FALSE(importPermanence(w.form, w.files, GetParam().folder, GetParam().file));
     EXPECT_EQ(importSnapshot(w.form), before);
     EXPECT_EQ(w.form.permanenceFolder, "");
+    EXPECT_EQ(w.form.announcement.words(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, RefusedImportTest,

@@ -293,6 +293,12 @@ TEST(RunToEndTest, EndsWhereSinglePressesEndInEveryMode)
         EXPECT_EQ(modelDump(inOneStep.form), modelDump(single.form)) << c.mode;
         EXPECT_EQ(inOneStep.form.Option1.selected(), c.modeAfter) << c.mode;
         EXPECT_GT(inOneStep.form.state.kombiwurf, 3) << c.mode;
+        // One summary, not the words of every press: the run's end, or the
+        // mode a press chose by itself.
+        const std::string stoppedAt = inOneStep.form.okstart.enabled() ? "Einzelschritt" : "Ende";
+        EXPECT_EQ(inOneStep.form.announcement.words(),
+                  stoppedAt + ", " + std::to_string(inOneStep.form.state.kombiwurf) + " Zahlen")
+            << c.mode;
     }
 }
 

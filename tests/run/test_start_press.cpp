@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/run_helpers.h"
+#include "window/run_mode.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,7 @@ TEST(StartPressTest, OneTripleStepByStep)
 
     press(w);
     EXPECT_EQ(f.tabelle3.textAt(0, 1), "14/3");
+    EXPECT_EQ(f.announcement.words(), "14, Sechser 3");
     expectCandidates(f, 3, {13, 14, 15, 16, 17, 18});
     expectCandidates(f, 2, {});
     EXPECT_EQ(f.okstart.backColour(), colour::startRed);
@@ -41,6 +43,7 @@ TEST(StartPressTest, OneTripleStepByStep)
 
     press(w);
     EXPECT_EQ(f.tabelle3.textAt(0, 2), "26/2");
+    EXPECT_EQ(f.announcement.words(), "26, Kolonne 2");
     expectCandidates(f, 2, {15, 16});
     EXPECT_EQ(f.okstart.backColour(), colour::startRed);
     EXPECT_EQ(f.lakut.caption(), "");
@@ -48,6 +51,7 @@ TEST(StartPressTest, OneTripleStepByStep)
     press(w);
     EXPECT_EQ(f.tabelle3.textAt(0, 3), "5/1");
     EXPECT_EQ(f.tabelle3.textAt(0, 0), "15");
+    EXPECT_EQ(f.announcement.words(), "5, Farbe 1, Zahl 15");
     EXPECT_EQ(f.lzahl.caption(), "15");
     EXPECT_EQ(f.Lreal.caption(), "1");
     EXPECT_EQ(f.lakut.caption(), "3");
@@ -105,6 +109,7 @@ TEST(StartPressTest, TenWantedSpinsInSingleSteps)
 
     press(w); // the thirteenth press ends the run at its triple start
     EXPECT_EQ(f.text.caption(), computerText + endLine);
+    EXPECT_EQ(f.announcement.words(), "Ende");
     EXPECT_EQ(f.okstart.caption(), "Start");
     EXPECT_EQ(f.okstart.backColour(), colour::startGreen);
     EXPECT_FALSE(f.okstart.enabled());
@@ -112,6 +117,35 @@ TEST(StartPressTest, TenWantedSpinsInSingleSteps)
     EXPECT_EQ(f.state.schritt, 1);
     EXPECT_DOUBLE_EQ(f.state.wurfnummer, 12);
     EXPECT_EQ(f.tabelle3.textAt(4, 1), "");
+}
+
+// A press that goes on past its triple says every cell it wrote, and where it stopped.
+TEST(StartPressTest, APressSaysEveryLogCellItWrote)
+{
+    const struct {
+        const char* what;
+        int mode;
+        const char* wanted;
+        const char* haltbei;
+        const char* said;
+    } cases[] = {
+        {"Durchlauf into the next triple", runmode::durchlauf, "6", "",
+         "5, Farbe 1, Zahl 15. 36, Sechser 6"},
+        {"Durchlauf at the run's end", runmode::durchlauf, "3", "", "5, Farbe 1, Zahl 15. Ende"},
+        {"Halt bei Wurf at its spin", runmode::haltBeiWurf, "9", "3",
+         "5, Farbe 1, Zahl 15. Einzelschritt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestWindow w;
+        w.spins.add({14, 26, 5, 36, 1, 1});
+        w.controller.textanzahlEdited(c.wanted);
+        w.controller.option1Click(c.mode);
+        if (*c.haltbei)
+            w.controller.haltbeiEdited(c.haltbei);
+        press(w, 3);
+        EXPECT_EQ(w.form.announcement.words(), c.said);
+    }
 }
 
 TEST(StartPressTest, RunEndedAtItsTripleStartGoesOnWithAColumnPhase)

@@ -866,6 +866,15 @@ void Session::checkInputs(const Action& x, const Before& before, bool restarted,
     }
     if (restarted)
         startAllowed_ = false;
+    // A press says what it did: the cells it wrote, and "Ende" last exactly
+    // when it ended the run.
+    if (x.kind == Kind::Start) {
+        const std::string& words = f_.announcement.words();
+        const bool saysEnd = words.size() >= 4 && words.compare(words.size() - 4, 4, "Ende") == 0;
+        if (words.empty() || saysEnd == f_.okstart.enabled())
+            why << "a press said \"" << words << "\" with Start "
+                << (f_.okstart.enabled() ? "enabled" : "disabled") << "; ";
+    }
     if (x.kind == Kind::Start && !f_.okstart.enabled()) {
         ++reach.runEnds;
         startAllowed_ = false;
