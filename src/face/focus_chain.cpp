@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/focus_chain.h"
 
+#include "face/covers.h"
 #include "window/form_model.h"
 
 #include <QAbstractButton>
@@ -52,8 +53,6 @@ void FocusChain::place(const FocusStop& stop, QWidget& widget)
             placed.widget = &widget;
 }
 
-void FocusChain::addCover(QWidget& cover) { covers_.push_back(&cover); }
-
 void FocusChain::link() const
 {
     QWidget* previous = nullptr;
@@ -68,15 +67,8 @@ void FocusChain::link() const
 
 bool FocusChain::takesTabFocus(const QWidget& widget) const
 {
-    if (!widget.isEnabled() || !widget.isVisible())
+    if (!widget.isEnabled() || !widget.isVisible() || coveredWhole(widget))
         return false;
-    for (const QWidget* cover : covers_) {
-        if (cover == &widget || !cover->isVisible() || cover->isAncestorOf(&widget))
-            continue;
-        const QRect area(widget.mapTo(cover->parentWidget(), QPoint(0, 0)), widget.size());
-        if (cover->geometry().contains(area))
-            return false;
-    }
     const auto it = std::find_if(stops_.begin(), stops_.end(),
                                  [&](const Placed& p) { return p.widget == &widget; });
     if (it != stops_.end() && it->stop.isOption()) {

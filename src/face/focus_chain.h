@@ -50,8 +50,6 @@ public:
 
     // The widget that stands for a stop, once it is made.
     void place(const FocusStop& stop, QWidget& widget);
-    // A panel that, while it is shown, keeps Tab from what it covers whole.
-    void addCover(QWidget& cover);
     // Gives the toolkit the same order, for where it moves the focus itself.
     void link() const;
 
@@ -82,7 +80,6 @@ private:
 
     std::vector<Placed> stops_;
     std::vector<FocusLanding> landings_;
-    std::vector<QWidget*> covers_;
 };
 
 } // namespace ravelin

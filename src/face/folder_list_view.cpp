@@ -87,6 +87,7 @@ void FolderListView::fill()
     for (const DirList::Entry& entry : list_.entries()) {
         auto* item = new QListWidgetItem(entry.open ? open : closed, fromModel(entry.label), &w);
         item->setData(Qt::UserRole, entry.depth);
+        item->setData(Qt::AccessibleDescriptionRole, fromModel(DirList::readingOf(entry)));
     }
     w.setCurrentRow(list_.currentIndex());
     if (list_.currentIndex() >= 0)

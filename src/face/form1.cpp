@@ -56,10 +56,9 @@ Form1::Form1(std::unique_ptr<OwnPlatform> own, SpinSource* spins, Confirmation* 
     setObjectName(QStringLiteral("Form1"));
     // Shown on its own, the client area is the window; in the program's
     // main window it stands below the menu bar.
-    if (!parent) {
-        exposeAs(*this, AccessibleAs::window);
+    exposeAs(*this, parent ? AccessibleAs::clientArea : AccessibleAs::window);
+    if (!parent)
         dressWindow(*this);
-    }
     dressClientArea(*this);
 
     buildPart(WindowPart::columns);

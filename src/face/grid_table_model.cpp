@@ -9,9 +9,9 @@
 
 namespace ravelin {
 
-GridTableModel::GridTableModel(GridModel& grid, QColor fixedColour, CellSays cellSays,
+GridTableModel::GridTableModel(GridModel& grid, QColor fixedColour, Reading reading,
                                QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid), fixedColour_(fixedColour), cellSays_(cellSays)
+    : QAbstractTableModel(parent), grid_(grid), fixedColour_(fixedColour), reading_(reading)
 {
 }
 
@@ -55,9 +55,15 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
     }
     case Qt::AccessibleTextRole: {
         // Asked for first by a reader, who falls back to the shown text.
-        if (!cellSays_)
+        if (reading_.reads) {
+            const std::string read = reading_.reads(grid_, row, col);
+            return read.empty()
+                       ? QVariant()
+                       : QString::fromUtf8(read.data(), static_cast<qsizetype>(read.size()));
+        }
+        if (!reading_.says)
             return {};
-        const std::string state = cellSays_(grid_, row, col);
+        const std::string state = reading_.says(grid_, row, col);
         if (state.empty())
             return {};
         const QString said = QString::fromUtf8(state.data(), static_cast<qsizetype>(state.size()));

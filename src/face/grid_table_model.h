@@ -17,11 +17,15 @@ class GridTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    // cellSays, where given, puts a cell's state in words after its text
-    // for a reader; the colours show it on screen.
-    using CellSays = std::string (*)(const GridModel&, int row, int col);
-    GridTableModel(GridModel& grid, QColor fixedColour, CellSays cellSays = nullptr,
-                   QObject* parent = nullptr);
+    // What a reader hears of a cell where its text alone does not say it:
+    // says, where given, puts the cell's state in words after its text (the
+    // colours show it on screen); reads, where given, is all a reader hears.
+    using CellWords = std::string (*)(const GridModel&, int row, int col);
+    struct Reading {
+        CellWords says = nullptr;
+        CellWords reads = nullptr;
+    };
+    GridTableModel(GridModel& grid, QColor fixedColour, Reading reading, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,11 +40,12 @@ public:
     GridModel::Changes publishChanges();
 
     GridModel& grid() { return grid_; }
+    const GridModel& grid() const { return grid_; }
 
 private:
     GridModel& grid_;
     QColor fixedColour_;
-    CellSays cellSays_;
+    Reading reading_;
     QStringList columnNames_;
     bool rowsFromZero_ = false;
 };

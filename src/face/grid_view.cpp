@@ -2,6 +2,7 @@
 #include "face/grid_view.h"
 
 #include "face/accessibility.h"
+#include "face/accessible_factory.h"
 #include "face/cell_action_selection.h"
 #include "face/plain_cell_delegate.h"
 #include "face/qt_colour.h"
@@ -28,10 +29,12 @@ constexpr int gridRowHeight = 11; // 37 rows fill the frequency grid, 25 the spi
 GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColour,
                    EventRoute& route)
     : grid_(row.grid), route_(route), click_(row.click), keyAction_(row.keyAction),
-      copiedAs_(row.copiedAs), tellsEntries_(row.tellsEntries),
+      rowKey_(row.rowKey), copiedAs_(row.copiedAs), tellsEntries_(row.tellsEntries),
       view_(std::make_unique<QTableView>(&parent))
 {
     QTableView& view = *view_;
+    if (grid_.keysStopAtEntries())
+        exposeAs(view, AccessibleAs::spinLog);
     view.setObjectName(fromModel(grid_.name()));
     // Headers, row heights and font are settled before the model comes:
     // otherwise the view lays out all of the log's rows for each of them.
@@ -42,7 +45,7 @@ GridView::GridView(const GridRow& row, QWidget& parent, const QColor& fixedColou
         header->setMinimumSectionSize(1);
     }
     view.verticalHeader()->setDefaultSectionSize(gridRowHeight);
-    tableModel_ = new GridTableModel(grid_, fixedColour, row.cellSays, &view);
+    tableModel_ = new GridTableModel(grid_, fixedColour, {row.cellSays, row.cellReads}, &view);
     QStringList columnNames;
     for (const std::string& name : row.columnNames)
         columnNames << fromModel(name).simplified();
@@ -106,6 +109,13 @@ void GridView::apply()
     }
     if (changes.topRow)
         view_->verticalScrollBar()->setValue(grid_.topRow());
+    if (changes.currentRow) {
+        const QModelIndex current = view_->currentIndex();
+        const QModelIndex to =
+            tableModel_->index(grid_.currentRow(), current.isValid() ? current.column() : 0);
+        view_->selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
+        view_->scrollTo(to);
+    }
     if (tellsEntries_)
         describeEntries(*view_, grid_.rowsInUse());
 }
@@ -150,8 +160,10 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
     if (watched == view_.get()) {
         if (event->type() == QEvent::FocusIn && tellsEntries_)
             currentToEntryInView(static_cast<QFocusEvent*>(event)->reason());
-        return event->type() == QEvent::KeyPress && keyAction_ &&
-               keyActs(*static_cast<QKeyEvent*>(event));
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        return (keyAction_ && keyActs(key)) || (rowKey_ && keyMovesRow(key));
     }
     // The right button opens the grid's menu; it does not move the current cell.
     if (event->type() == QEvent::MouseButtonPress &&
@@ -205,6 +217,37 @@ bool GridView::keyActs(const QKeyEvent& key)
         !at.isValid())
         return false;
     runOnCell(keyAction_, at.row(), at.column());
+    return true;
+}
+
+bool GridView::keyMovesRow(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const bool control = modifiers == Qt::ControlModifier;
+    RowKey moves{};
+    if (plain && key.key() == Qt::Key_Up)
+        moves = RowKey::up;
+    else if (plain && key.key() == Qt::Key_Down)
+        moves = RowKey::down;
+    else if (plain && key.key() == Qt::Key_PageUp)
+        moves = RowKey::pageUp;
+    else if (plain && key.key() == Qt::Key_PageDown)
+        moves = RowKey::pageDown;
+    else if (control && key.key() == Qt::Key_Home)
+        moves = RowKey::first;
+    else if (control && key.key() == Qt::Key_End)
+        moves = RowKey::last;
+    else
+        return false;
+    const QModelIndex at = view_->currentIndex();
+    const int from = at.isValid() ? at.row() : 0;
+    const int rowsInView =
+        view_->viewport()->height() / view_->verticalHeader()->defaultSectionSize();
+    const RowKeyPress press = rowKey_;
+    route_.route([press, from, moves, rowsInView](FormController& c) {
+        (c.*press)(from, moves, rowsInView);
+    });
     return true;
 }
 

@@ -45,6 +45,8 @@ private:
     void currentToEntryInView(Qt::FocusReason reason);
     // Whether the key acted on the current cell.
     bool keyActs(const QKeyEvent& key);
+    // Whether the key moved the current row, through the model.
+    bool keyMovesRow(const QKeyEvent& key);
     // A reader's action on a cell clicks it, as the mouse does.
     void takeCellActions();
     void runOnCell(CellClick handler, int row, int col);
@@ -55,6 +57,7 @@ private:
     EventRoute& route_;
     const CellClick click_;
     const CellClick keyAction_;
+    const RowKeyPress rowKey_;
     CopiedTable (*const copiedAs_)(const GridModel&);
     const bool tellsEntries_;
     std::unique_ptr<QTableView> view_;

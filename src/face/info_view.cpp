@@ -48,6 +48,10 @@ InfoView::InfoView(const ViewerRow& row, QWidget& parent)
     w.setGeometry(pixelsOf(row.at));
     w.setFont(fontOf(plainFace));
     w.setOpenLinks(false);
+    // A caret for reading: the arrows move it line by line, Ctrl+Home and
+    // Ctrl+End to the start and the end, and a reader hears where it is.
+    // The text stays read-only.
+    w.setTextInteractionFlags(w.textInteractionFlags() | Qt::TextSelectableByKeyboard);
     setRoleColour(w, QPalette::Base, toQColor(colour::lightOrange));
     // Its frame covers what lies under it whole, also where the frame's line
     // is thinner than a pixel of the window: the guidance box's edge lies there.
@@ -65,9 +69,13 @@ void InfoView::apply()
         shown_ = viewer_.document();
         renderRichDocument(shown_, *w.document(), w.font());
     }
-    // Every showing starts at the top, wherever filling the text left the cursor.
-    w.moveCursor(QTextCursor::Start);
-    w.verticalScrollBar()->setValue(0);
+    // Every showing starts at the top, wherever filling the text or the
+    // last reading left the caret; while it shows, the caret stays where
+    // the reader moved it.
+    if (viewer_.visible() && !w.isVisibleTo(w.parentWidget())) {
+        w.moveCursor(QTextCursor::Start);
+        w.verticalScrollBar()->setValue(0);
+    }
     w.setVisible(viewer_.visible());
 }
 

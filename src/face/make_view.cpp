@@ -2,6 +2,7 @@
 #include "face/make_view.h"
 
 #include "face/button_view.h"
+#include "face/covers.h"
 #include "face/drive_list_view.h"
 #include "face/file_list_view.h"
 #include "face/focus_chain.h"
@@ -68,7 +69,7 @@ std::unique_ptr<View> makeView(const GridRow& row, ViewSite& site)
 std::unique_ptr<View> makeView(const ViewerRow& row, ViewSite& site)
 {
     auto view = std::make_unique<InfoView>(row, *site.parent);
-    site.focus.addCover(view->widget());
+    standsOver(view->widget());
     return view;
 }
 
@@ -80,7 +81,7 @@ std::unique_ptr<View> makeView(const FrameRow& row, ViewSite& site)
             focus.moveTo(from);
             route.route([escape](FormController& c) { (c.*escape)(); });
         });
-    site.focus.addCover(view->widget());
+    standsOver(view->widget());
     site.panel = view.get();
     site.parent = &view->widget();
     return view;

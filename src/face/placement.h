@@ -52,11 +52,12 @@ using Edit = void (FormController::*)(std::string_view);
 using CellClick = void (FormController::*)(int row, int col);
 using Choose = void (FormController::*)(int index);
 using Scroll = void (FormController::*)(int topRow);
+using RowKeyPress = void (FormController::*)(int from, RowKey key, int rowsInView);
 
-// The rectangle round the right column: no control, only a line.
+// The rectangle round the right column: no control, only a line, and no
+// object for a reader.
 struct ShapeRow {
     Twips at;
-    const char* role;
     Colour ink = colour::blueText;
 };
 
@@ -138,9 +139,15 @@ struct GridRow {
     const char* keysDo = nullptr;
     // In words, what a cell's colours show, for the grid whose colours tell states.
     std::string (*cellSays)(const GridModel&, int row, int col) = nullptr;
+    // All a reader hears of a cell, for the grid whose cells mean little
+    // without what stands beside them.
+    std::string (*cellReads)(const GridModel&, int row, int col) = nullptr;
     // Whether a reader hears how many rows the grid holds, for the log
     // whose rows stand ready far beyond its entries.
     bool tellsEntries = false;
+    // The keys that move the current row, for the log whose model decides
+    // where they land.
+    RowKeyPress rowKey = nullptr;
     // The grid as it is copied, whole: the grids never show a selection.
     CopiedTable (*copiedAs)(const GridModel&) = nullptr;
 };

@@ -2,11 +2,14 @@
 #include "face/read_only_document_accessible.h"
 
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <tuple>
 
 namespace ravelin {
 
@@ -85,6 +88,60 @@ void ReadOnlyDocumentAccessible::setCursorPosition(int position)
 QString ReadOnlyDocumentAccessible::text(int startOffset, int endOffset) const
 {
     return viewer().toPlainText().mid(startOffset, endOffset - startOffset);
+}
+
+std::pair<int, int> ReadOnlyDocumentAccessible::lineAt(int offset) const
+{
+    const QTextBlock block =
+        viewer().document()->findBlock(std::clamp(offset, 0, characterCount()));
+    const QTextLayout* layout = block.layout();
+    if (!block.isValid() || !layout || layout->lineCount() == 0)
+        return {block.position(), block.position() + block.length() - 1};
+    const QTextLine line = layout->lineForTextPosition(offset - block.position());
+    const QTextLine shown = line.isValid() ? line : layout->lineAt(layout->lineCount() - 1);
+    const int start = block.position() + shown.textStart();
+    return {start, start + shown.textLength()};
+}
+
+QString ReadOnlyDocumentAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundary,
+                                                 int* startOffset, int* endOffset) const
+{
+    if (boundary != QAccessible::LineBoundary)
+        return QAccessibleTextInterface::textAtOffset(offset, boundary, startOffset, endOffset);
+    std::tie(*startOffset, *endOffset) = lineAt(offset);
+    return text(*startOffset, *endOffset);
+}
+
+QString ReadOnlyDocumentAccessible::textBeforeOffset(int offset,
+                                                     QAccessible::TextBoundaryType boundary,
+                                                     int* startOffset, int* endOffset) const
+{
+    if (boundary != QAccessible::LineBoundary)
+        return QAccessibleTextInterface::textBeforeOffset(offset, boundary, startOffset, endOffset);
+    const int start = lineAt(offset).first;
+    if (start == 0) {
+        *startOffset = *endOffset = 0;
+        return {};
+    }
+    // The line before ends just before this one starts, or at its break.
+    return textAtOffset(start - 1, boundary, startOffset, endOffset);
+}
+
+QString ReadOnlyDocumentAccessible::textAfterOffset(int offset,
+                                                    QAccessible::TextBoundaryType boundary,
+                                                    int* startOffset, int* endOffset) const
+{
+    if (boundary != QAccessible::LineBoundary)
+        return QAccessibleTextInterface::textAfterOffset(offset, boundary, startOffset, endOffset);
+    const int end = lineAt(offset).second;
+    // A line that ends at a paragraph's break goes on after the break.
+    const int next =
+        end < characterCount() && text(end, end + 1) == QStringLiteral("\n") ? end + 1 : end;
+    if (next >= characterCount()) {
+        *startOffset = *endOffset = characterCount();
+        return {};
+    }
+    return textAtOffset(next, boundary, startOffset, endOffset);
 }
 
 int ReadOnlyDocumentAccessible::characterCount() const

@@ -3,6 +3,8 @@
 
 #include <QAccessibleWidget>
 
+#include <utility>
+
 class QTextEdit;
 
 namespace ravelin {
@@ -25,6 +27,14 @@ public:
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
+    // A line is a line as the viewer shows it, wrapped to its width: the
+    // caret's Down goes there, and a reader reads it there.
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                             int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                            int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
@@ -33,6 +43,8 @@ public:
 
 private:
     QTextEdit& viewer() const;
+    // The shown line that holds the offset, as its start and its end.
+    std::pair<int, int> lineAt(int offset) const;
 };
 
 } // namespace ravelin

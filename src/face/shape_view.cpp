@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/shape_view.h"
 
-#include "face/accessibility.h"
+#include "face/client_area_accessible.h"
 #include "face/qt_colour.h"
 #include "face/view_support.h"
 
@@ -15,7 +15,7 @@ ShapeView::ShapeView(const ShapeRow& row, QWidget& parent)
     w.setGeometry(pixelsOf(row.at));
     w.setStyleSheet(QStringLiteral("#Shape1 { border: 1px solid %1; background: transparent; }")
                         .arg(toQColor(row.ink).name()));
-    nameByRole(w, row.role);
+    onlyDrawn(w);
     // Drawn under everything that stands within it.
     w.lower();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "face/window_layout.h"
 
+#include "window/cell_reading.h"
 #include "window/colour_meaning.h"
 
 namespace ravelin {
@@ -33,7 +34,7 @@ std::vector<Placement> leftColumn(FormModel& f)
 {
     using C = FormController;
     return {
-        ShapeRow{{6960, 240, 2055, 6615}, "Rahmen der Eingaben und Schaltfl\u00e4chen"},
+        ShapeRow{{6960, 240, 2055, 6615}},
 
         heading(f.Label6, {420, 105, 420, 195}),
         heading(f.Label7, {945, 105, 600, 240}),
@@ -62,6 +63,7 @@ std::vector<Placement> leftColumn(FormModel& f)
                 .columnNames = {"Erstes Erscheinen (Wurf)"},
                 .rowsByNumber = true,
                 .paper = colour::lightGreen,
+                .cellReads = &firstAppearanceReading,
                 .copiedAs = &copyOfFirstAppearances},
         ButtonRow{f.okresetl,
                   {450, 6615, 375, 285},
@@ -106,6 +108,7 @@ std::vector<Placement> middleColumn(FormModel& f)
                 .columnNames = {"Zahl", "Wurf/Sechser", "Wurf/Kolonne", "Wurf/Farbe"},
                 .scrolls = true,
                 .tellsEntries = true,
+                .rowKey = &C::tabelle3Key,
                 .copiedAs = &copyOfSpinLog},
         ButtonRow{f.okinfo, {3960, 6345, 2115, 435}, largerFace, &C::okinfoClick},
     };

@@ -7,6 +7,14 @@ namespace {
 const std::string noName;
 }
 
+std::string DirList::readingOf(const Entry& entry)
+{
+    std::string reading = "Ebene " + std::to_string(entry.depth + 1);
+    if (entry.open)
+        reading += ", ge\u00f6ffnet";
+    return reading;
+}
+
 const std::string& DriveList::selectedDrive() const
 {
     return selected_ >= 0 && selected_ < static_cast<int>(drives_.size())

@@ -42,6 +42,11 @@ public:
 
     using Control::Control;
 
+    // What a reader hears of an entry besides its name: its level in the
+    // tree of folders, counted from the drive as 1, and whether it stands
+    // open, as the indentation and the icon show it.
+    static std::string readingOf(const Entry& entry);
+
     const std::string& path() const { return path_; }
     const std::vector<Entry>& entries() const { return entries_; }
     int currentIndex() const { return currentIndex_; }

@@ -58,6 +58,8 @@ FormModel::FormModel(ChangeHandling& handling)
     okstart.setBackColour(colour::lightGreen);
     okabbrechen.setEnabled(false);
     Frame1.setVisible(false);
+    // The log's rows stand ready far beyond its entries; the keys go no further.
+    tabelle3.stopKeysAtEntries();
     okexternok.setEnabled(false);
     for (Label* box : {&Label11, &Label13, &Label14, &lakut, &Lreal, &Lrotat})
         box->setBackColour(colour::lightGreen);

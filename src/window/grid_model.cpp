@@ -136,6 +136,45 @@ void GridModel::clear()
     rowsInUse_ = 0;
 }
 
+int GridModel::lastRowKeysReach() const
+{
+    return keysStopAtEntries_ ? std::max(rowsInUse_ - 1, 0) : rows_ - 1;
+}
+
+int GridModel::rowAfterKey(int from, RowKey key, int rowsInView) const
+{
+    const int page = std::max(rowsInView, 1);
+    int to = from;
+    switch (key) {
+    case RowKey::up:
+        to = from - 1;
+        break;
+    case RowKey::down:
+        to = from + 1;
+        break;
+    case RowKey::pageUp:
+        to = from - page;
+        break;
+    case RowKey::pageDown:
+        to = from + page;
+        break;
+    case RowKey::first:
+        return 0;
+    case RowKey::last:
+        return lastRowKeysReach();
+    }
+    return std::clamp(to, 0, std::max(lastRowKeysReach(), 0));
+}
+
+void GridModel::keyPressed(int from, RowKey key, int rowsInView)
+{
+    currentRow_ = rowAfterKey(from, key, rowsInView);
+    // Told even where the row stays: the view's current row may have moved
+    // beyond the keys' reach by a click.
+    changes_.currentRow = true;
+    touch();
+}
+
 GridModel::Changes GridModel::takeChanges()
 {
     Changes taken = changes_;

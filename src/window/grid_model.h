@@ -13,6 +13,10 @@ namespace ravelin {
 
 enum class ColumnAlignment { LeftTop, CentreTop };
 
+// The keys that move the user's current row in a grid: one row, one page,
+// or to the first or last row that the keys reach (Ctrl+Home, Ctrl+End).
+enum class RowKey { up, down, pageUp, pageDown, first, last };
+
 // A grid addressed through its current cell: handlers set the current row
 // and column, then read or write that cell's text or background colour.
 // Cells outside the grid read as empty and ignore writes. A grid is a
@@ -65,6 +69,19 @@ public:
     // cleared: the entries of a log that is written row by row.
     int rowsInUse() const { return rowsInUse_; }
 
+    // A log's keys stop at its last entry, and before its first entry at
+    // the row that entry will fill; other grids' keys reach every row.
+    void stopKeysAtEntries() { keysStopAtEntries_ = true; }
+    bool keysStopAtEntries() const { return keysStopAtEntries_; }
+    int lastRowKeysReach() const;
+    // Where a key moves the current row from the row `from`, a page being
+    // rowsInView rows.
+    int rowAfterKey(int from, RowKey key, int rowsInView) const;
+    // The user pressed a key on the current row `from`: the current row
+    // moves where the key lands, and the view follows.
+    void keyPressed(int from, RowKey key, int rowsInView);
+    int currentRow() const { return currentRow_; }
+
     // What changed since the view last looked, so that a refresh touches
     // only those rows. takeChanges() hands it over and starts afresh.
     struct Changes {
@@ -72,7 +89,8 @@ public:
         int lastRow = -1;
         bool topRow = false;
         bool layout = false;
-        bool any() const { return firstRow >= 0 || topRow || layout; }
+        bool currentRow = false;
+        bool any() const { return firstRow >= 0 || topRow || layout || currentRow; }
     };
     const Changes& changes() const { return changes_; }
     Changes takeChanges();
@@ -91,6 +109,8 @@ private:
     int topRow_ = 0;
     int selEndRow_ = 0;
     int rowsInUse_ = 0;
+    int currentRow_ = 0;
+    bool keysStopAtEntries_ = false;
     std::vector<std::string> texts_;
     std::vector<Colour> colours_;
     std::vector<int> widths_;

@@ -56,6 +56,11 @@ public:
     void tabelle1Scroll(int topRow) { form_.tabelle1.scrolledTo(topRow); }
     void tabelle2Scroll(int topRow) { form_.tabelle2.scrolledTo(topRow); }
     void tabelle3Scroll(int topRow) { form_.tabelle3.scrolledTo(topRow); }
+    // A key that moves the spin log's current row, pressed on the row `from`.
+    void tabelle3Key(int from, RowKey key, int rowsInView)
+    {
+        form_.tabelle3.keyPressed(from, key, rowsInView);
+    }
     void okresetlClick()
     {
         form_.announcement.clear();

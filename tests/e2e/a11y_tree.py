@@ -12,7 +12,12 @@ with the drive as its text, the info viewer a read-only document whose text
 is set once; that Start and Info are named by their caption and Start
 described by the state its colour shows, the guidance box by its text, the
 log by its number of entries, each change announced; that a marked number's
-cells and a triple's candidates say so, and a cell's action marks. A second
+cells and a triple's candidates say so, and a cell's action marks; that the
+log shows a reader only its written rows, the first appearances their row's
+number, the folder list each folder's level and which stand open; that what
+the import panel or the viewer covers is not showing, the outline round the
+right column no object at all, and the viewer's caret moves with the arrows,
+each move announced. A second
 start imports a permanence and checks that the reader gets the file's name.
 A third asks to end the program and, while the question waits, presses the
 menus' shortcuts, which must do nothing; then it opens the distribution and
@@ -43,7 +48,8 @@ COLUMNS = {
 # The events the reader listens for, and the names the registry lists them by.
 LISTENED = {"object:property-change:accessible-name": "Object:PropertyChange:AccessibleName",
             "object:property-change:accessible-description": "Object:PropertyChange:AccessibleDescription",
-            "object:text-changed": "Object:TextChanged:"}
+            "object:text-changed": "Object:TextChanged:",
+            "object:text-caret-moved": "Object:TextCaretMoved:"}
 ROWS_FROM_ZERO = ["Häufigkeiten der Zahlen 0 bis 36",
                   "Wurfnummer des ersten Erscheinens markierter Zahlen"]
 
@@ -257,6 +263,9 @@ def run(ravelin):
     tops = [n for n in app if n is not None]
     check([n.getRole() for n in tops] == [pyatspi.ROLE_FRAME],
           f"the program's top level reads as {[n.getRoleName() for n in tops]}")
+    # The outline round the right column is only drawn.
+    outlines = [n for n in nodes if n.getRole() == pyatspi.ROLE_FRAME and n not in tops]
+    check(outlines == [], f"{len(outlines)} drawn frames are objects: {[n.name for n in outlines]}")
 
     # The import panel opened through its button, as a reader's user opens it.
     imports = named(pyatspi.ROLE_PUSH_BUTTON, "Import")
@@ -268,6 +277,22 @@ def run(ravelin):
             return shown or None
         wait_for("the import panel never showed", panel_shown, 5)
     panel = list(walk(app))
+    # What the panel covers is not showing; what it leaves free is.
+    for name, covered in (("Start", True), ("Wurfprotokoll", False)):
+        found = [n for n in panel if n.name == name]
+        check(len(found) == 1, f"{name!r} found {len(found)} times under the panel")
+        for node in found:
+            check(node.getState().contains(pyatspi.STATE_SHOWING) != covered,
+                  f"{name!r} {'shows' if covered else 'does not show'} beside the import panel")
+    # The folder list tells each folder's level, and which stand open: the
+    # drive's folder always, as the first entry.
+    folders = [n for n in panel if n.getRole() == pyatspi.ROLE_LIST and n.name == "Ordner"]
+    check(len(folders) == 1, f"the folder list found {len(folders)} times")
+    for folder_list in folders:
+        told = [n.description for n in folder_list if n is not None]
+        check(told != [] and told[0] == "Ebene 1, geöffnet"
+              and all(t.startswith("Ebene ") for t in told),
+              f"the folders tell their level as {told}")
 
     # Every control a user works with says what it is, the import panel's too.
     # At the least: nine buttons, four options, the two boxes, three grids,
@@ -327,6 +352,9 @@ def run(ravelin):
     check(number_box.name == NUMBER_BOX, f"the number box before any spin reads {number_box.name!r}")
     check(start.description.startswith("Grün"), f"Start before any spin is described {start.description!r}")
     check(logs[0].description == "0 Einträge", f"the empty log is described {logs[0].description!r}")
+    # A reader finds only the written rows of the log, none before its first entry.
+    check(log.nRows == 0 and logs[0].childCount < 100,
+          f"the empty log shows a reader {log.nRows} rows, {logs[0].childCount} children")
     # The panel left, the guidance is the one at start again.
     check_soon(lambda: guidance.description.startswith("Anzahl der gewünschten Würfe eingeben"),
                lambda: f"the guidance box at start is described {guidance.description!r}")
@@ -342,6 +370,13 @@ def run(ravelin):
         check_soon(lambda: table.getAccessibleAt(MARKED, 0).name == marked,
                    lambda: f"the marked number's cell reads {table.getAccessibleAt(MARKED, 0).name!r}")
         check(table.getAccessibleAt(MARKED + 1, 0).name == str(MARKED + 1), "an unmarked number reads as marked")
+        # Every number marked, so that the first number composed shows
+        # where it first appeared.
+        for row in range(1, 37):
+            if row != MARKED:
+                table.getAccessibleAt(row, 1).queryAction().doAction(toggles[0])
+        check_soon(lambda: all(table.getAccessibleAt(row, 0).name.endswith("markiert") for row in range(1, 37)),
+                   lambda: "not every number could be marked")
 
     # The count is typed into its box, clicked into as a user would once the
     # panel has gone again.
@@ -390,6 +425,7 @@ def run(ravelin):
     check(len(candidates) == 6, f"the triple's candidates read so in rows {candidates}")
     check_soon(lambda: logs[0].description == "1 Eintrag",
                lambda: f"the log after one spin is described {logs[0].description!r}")
+    check(log.nRows == 1, f"the log with one entry shows a reader {log.nRows} rows")
 
     # One spin a press: a triple is done when the log's first row shows its number.
     def composed():
@@ -418,6 +454,17 @@ def run(ravelin):
                    lambda: f"the log after the next spin is described {logs[0].description!r}")
         check_announced("object:property-change:accessible-description", logs[0],
                         "the log's growth was not announced")
+        check(log.nRows == 2, f"the log with two entries shows a reader {log.nRows} rows")
+        # The first appearance of the number reads with the number, as a
+        # sighted user reads it off the frequency grid beside it.
+        firsts = named(pyatspi.ROLE_TABLE, "Wurfnummer des ersten Erscheinens markierter Zahlen")
+        if firsts:
+            first = firsts[0].queryTable()
+            appeared = [first.getAccessibleAt(row, 0).name for row in range(first.nRows)]
+            appeared = [name for name in appeared if name.strip()]
+            check(len(appeared) == 1 and appeared[0].startswith(f"{number}: ")
+                  and appeared[0].split(": ")[1].isdigit(),
+                  f"the first appearances read {appeared}, after {number} was composed")
 
     # The info viewer: a read-only document, its text set once as it opens.
     heard.clear()
@@ -439,6 +486,23 @@ def run(ravelin):
     time.sleep(0.5)
     inserted = [text for text in announced("object:text-changed:insert", viewer) if text]
     check(len(inserted) == 1, f"opening the viewer set its text {len(inserted)} times")
+    # The viewer covers the log, not Start.
+    check(not logs[0].getState().contains(pyatspi.STATE_SHOWING), "the log shows under the info viewer")
+    check(start.getState().contains(pyatspi.STATE_SHOWING), "Start does not show beside the info viewer")
+    # A caret for reading: the arrow moves it a line on, Ctrl+End to the
+    # end, and each move is announced.
+    viewer.queryComponent().grabFocus()
+    wait_for("the info viewer never took the focus",
+             lambda: viewer.getState().contains(pyatspi.STATE_FOCUSED), 5)
+    reading = viewer.queryText()
+    heard.clear()
+    subprocess.run(["xdotool", "key", "Down"], timeout=10, check=True)
+    check_soon(lambda: reading.caretOffset > 0, lambda: "Down left the viewer's caret at its start")
+    check_announced("object:text-caret-moved", viewer, "the caret's move down was not announced")
+    subprocess.run(["xdotool", "key", "ctrl+End"], timeout=10, check=True)
+    check_soon(lambda: reading.caretOffset == reading.characterCount,
+               lambda: f"Ctrl+End left the caret at {reading.caretOffset} of {reading.characterCount}")
+    check(viewer.getState().contains(pyatspi.STATE_READ_ONLY), "the viewer with a caret is not read-only")
     press(info)
     check_soon(lambda: info.name == "Info", lambda: f"Info with the viewer closed reads {info.name!r}")
 

@@ -247,19 +247,43 @@ private slots:
     }
 
     // The log's table always has its thousands of rows; a reader hears how
-    // many of them hold entries, a triple's first spin making one.
+    // many of them hold entries, a triple's first spin making one, and finds
+    // only those rows. The keys that go down stop at the last entry.
     void theLogSaysHowManyEntriesItHolds()
     {
-        auto* log = window->findChild<QWidget*>("tabelle3");
+        auto* log = window->findChild<QTableView*>("tabelle3");
         const auto heard = [&] { return accessibleText(log, QAccessible::Description); };
+        QAccessibleTableInterface* rows =
+            QAccessible::queryAccessibleInterface(log)->tableInterface();
+        QVERIFY(rows);
         QCOMPARE(heard(), QString::fromUtf8("0 Eintr\u00e4ge"));
+        QCOMPARE(rows->rowCount(), 0);
+        // The first row, which the first entry fills, is there to ask for.
+        QVERIFY(rows->cellAt(0, 1) && !rows->cellAt(1, 1));
         QTest::keyClicks(window->findChild<QWidget*>("textanzahl"), "30");
         auto* okstart = window->findChild<QPushButton*>("okstart");
         QTest::mouseClick(okstart, Qt::LeftButton);
         QCOMPARE(heard(), QString("1 Eintrag"));
+        QCOMPARE(rows->rowCount(), 1);
         for (int press = 0; press < 3; ++press)
             QTest::mouseClick(okstart, Qt::LeftButton);
         QCOMPARE(heard(), QString::fromUtf8("2 Eintr\u00e4ge"));
+        QCOMPARE(rows->rowCount(), 2);
+        QVERIFY(rows->cellAt(1, 1) && !rows->cellAt(2, 1));
+        QCOMPARE(QAccessible::queryAccessibleInterface(log)->childCount(),
+                 3 * (log->model()->columnCount() + 1));
+
+        log->setFocus();
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_End, Qt::ControlModifier},
+                                             std::pair{Qt::Key_PageDown, Qt::NoModifier},
+                                             std::pair{Qt::Key_Down, Qt::NoModifier}}) {
+            log->setCurrentIndex(log->model()->index(key == Qt::Key_Down ? 1 : 0, 2));
+            QTest::keyClick(log, key, modifiers);
+            QCOMPARE(log->currentIndex().row(), 1);
+            QCOMPARE(log->currentIndex().column(), 2);
+        }
+        QTest::keyClick(log, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(log->currentIndex().row(), 0);
     }
 
     // The window is a window named by its title, not a client area; the
@@ -272,6 +296,11 @@ private slots:
         QCOMPARE(frame->role(), QAccessible::Window);
         QCOMPARE(frame->text(QAccessible::Name), window->windowTitle());
 
+        // A paragraph longer than the viewer is wide, then a short one.
+        std::string paragraph;
+        for (int word = 0; word < 40; ++word)
+            paragraph += "Wort ";
+        files.files["/opt/ravelin/info_ravelin.txt"] = "{\\rtf1 " + paragraph + "\\par Kurz}";
         openPanels();
         auto* drives = window->findChild<QComboBox*>("Drive1");
         QVERIFY(!drives->currentText().isEmpty());
@@ -295,6 +324,41 @@ private slots:
         QCOMPARE(text->text(0, text->characterCount()), shown->toPlainText());
         text->setSelection(0, 2, 7);
         QCOMPARE(shown->textCursor().selectedText(), shown->toPlainText().mid(2, 5));
+        // Read line by line as the viewer wraps it: Down moves the caret to
+        // where the reader's next line starts, Ctrl+End to the end.
+        int start = -1;
+        int end = -1;
+        text->textAtOffset(0, QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(start, 0);
+        QVERIFY2(end > 0 && end < static_cast<int>(paragraph.size()) - 1,
+                 qPrintable(QString::number(end)));
+        text->textAfterOffset(0, QAccessible::LineBoundary, &start, &end);
+        shown->setFocus();
+        text->setCursorPosition(0);
+        QTest::keyClick(shown, Qt::Key_Down);
+        QCOMPARE(text->cursorPosition(), start);
+        QVERIFY(viewer->state().readOnly);
+        QTest::keyClick(shown, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(text->cursorPosition(), text->characterCount());
+        const QString before =
+            text->textBeforeOffset(text->characterCount(), QAccessible::LineBoundary, &start, &end);
+        QVERIFY2(start > 0 && before.trimmed().endsWith("Wort"), qPrintable(before));
+
+        // What the panel and the viewer cover whole does not show; what they
+        // leave free does, and the outline round the right column is no object.
+        const auto showing = [this](const char* name) {
+            return !QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(name))
+                        ->state()
+                        .offscreen;
+        };
+        QVERIFY(!showing("okstart"));
+        QVERIFY(!showing("tabelle3"));
+        QVERIFY(showing("tabelle1"));
+        QVERIFY(showing("okinfo"));
+        for (int i = 0; i < frame->childCount(); ++i)
+            QVERIFY(frame->child(i)->object() != window->findChild<QWidget*>("Shape1"));
+        window->findChild<QPushButton*>("okinfo")->click();
+        QVERIFY(showing("tabelle3"));
     }
 
     // A reader hears each display box's value after its name, whichever way

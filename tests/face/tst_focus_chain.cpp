@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where Tab and Shift+Tab go among a few plain widgets standing for stops.
 
+#include "face/covers.h"
 #include "face/focus_chain.h"
 #include "window/controls.h"
 #include "window/grid_model.h"
@@ -74,7 +75,7 @@ private slots:
         chain->place(grid, *gridWidget);
         chain->place({group, 1}, *option1);
         chain->place(button, *buttonWidget);
-        chain->addCover(*cover);
+        standsOver(*cover);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -112,7 +113,6 @@ private slots:
         withInside.place(box, *boxWidget);
         withInside.place(grid, *inside);
         withInside.place(button, *buttonWidget);
-        withInside.addCover(*cover);
         QCOMPARE(withInside.next(boxWidget, true), static_cast<QWidget*>(inside));
         cover->hide();
         QCOMPARE(next(option0, true), QString("grid"));

@@ -254,5 +254,52 @@ TEST(GridModelTest, TextsOfAnyLengthReadBackAcrossRewritesAndClear)
     EXPECT_EQ(g.textAt(0, 0), sixteen);
 }
 
+// Where a key lands: a log's keys stop at its last entry, and before its
+// first entry stay on the row that entry will fill; a grid without that
+// stop reaches its last row. A page is the rows in view.
+TEST(GridModelTest, KeysLandWithinTheRowsTheyReach)
+{
+    struct Case {
+        const char* what;
+        bool stopsAtEntries;
+        int written; // rows 0..written-1 hold an entry
+        int from;
+        RowKey key;
+        int expected;
+    };
+    constexpr int rows = 5000;
+    constexpr int page = 25;
+    const Case cases[] = {
+        {"Ctrl+End in the log", true, 40, 3, RowKey::last, 39},
+        {"Ctrl+End in a full grid", false, 40, 3, RowKey::last, rows - 1},
+        {"Ctrl+Home", true, 40, 30, RowKey::first, 0},
+        {"Page Down near the end", true, 40, 30, RowKey::pageDown, 39},
+        {"Page Down far from the end", true, 400, 30, RowKey::pageDown, 30 + page},
+        {"Page Down beyond the entries without a stop", false, 40, 30, RowKey::pageDown, 55},
+        {"Down on the last entry", true, 40, 39, RowKey::down, 39},
+        {"Down within the entries", true, 40, 10, RowKey::down, 11},
+        {"Up on the first row", true, 40, 0, RowKey::up, 0},
+        {"Page Up near the start", true, 40, 10, RowKey::pageUp, 0},
+        {"Up from a row clicked below the entries", true, 40, 300, RowKey::up, 39},
+        {"Down on the grid's last row", false, 0, rows - 1, RowKey::down, rows - 1},
+        {"Ctrl+End before any entry", true, 0, 0, RowKey::last, 0},
+        {"Page Down before any entry", true, 0, 0, RowKey::pageDown, 0},
+        {"Down from a row left by a cleared log", true, 0, 17, RowKey::down, 0},
+    };
+    for (const Case& c : cases) {
+        ControlList controls;
+        GridModel g(controls, "g", rows, 4, 1);
+        if (c.stopsAtEntries)
+            g.stopKeysAtEntries();
+        for (int row = 0; row < c.written; ++row)
+            g.setTextAt(row, 1, "14/3");
+        g.takeChanges();
+        EXPECT_EQ(g.rowAfterKey(c.from, c.key, page), c.expected) << c.what;
+        g.keyPressed(c.from, c.key, page);
+        EXPECT_EQ(g.currentRow(), c.expected) << c.what;
+        EXPECT_TRUE(g.takeChanges().currentRow) << c.what << ": the view is not told";
+    }
+}
+
 } // namespace
 } // namespace ravelin

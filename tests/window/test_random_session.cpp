@@ -39,6 +39,9 @@ using testing::ScriptedConfirmation;
 constexpr std::uint64_t defaultSeed = 0x5EED2003;
 constexpr long defaultActions = 200'000;
 constexpr int logRows = wheel::logRows;
+// The log's rows in view, and how many keys move its current row.
+constexpr int logPage = 25;
+constexpr int logKeyCount = static_cast<int>(RowKey::last) + 1;
 const std::string endLine = "\r                    ***  ENDE  *** ";
 const std::string permFolder = "/perm";
 const std::vector<std::string> permFiles{"p0.txt", "p1.txt", "p2.txt", "p3.txt", "p4.txt"};
@@ -213,7 +216,8 @@ std::string permanenceFile(Random& r)
     KIND(ImportOk, "OK")                                                                           \
     KIND(PanelCancel, "Abbr.")                                                                     \
     KIND(Info, "Info")                                                                             \
-    KIND(Exit, "Ende")
+    KIND(Exit, "Ende")                                                                             \
+    KIND(LogKey, "log key")
 
 #define RAVELIN_KIND_ENUMERATOR(kind, name) kind,
 enum class Kind { RAVELIN_ACTION_KINDS(RAVELIN_KIND_ENUMERATOR) };
@@ -294,6 +298,9 @@ std::string describe(const Action& x)
         break;
     case Kind::Exit:
         o << "Ende, answer No";
+        break;
+    case Kind::LogKey:
+        o << "key " << x.b << " on log row " << x.a;
         break;
     }
     return o.str();
@@ -403,6 +410,12 @@ public:
             confirmation_.answers.push_back(false);
             controller_.okendeClick();
             return true;
+        case Kind::LogKey:
+            // The info viewer covers the log.
+            if (f_.infotext.visible())
+                return false;
+            controller_.tabelle3Key(x.a, static_cast<RowKey>(x.b), logPage);
+            return true;
         }
         return false;
     }
@@ -455,8 +468,10 @@ public:
             return Action(Kind::Start);
         if (mood_ == Mood::Run) {
             const int p = random_.below(1000);
-            if (p < 930)
+            if (p < 920)
                 return Action(Kind::Start);
+            if (p < 930)
+                return logKey();
             if (p < 960)
                 return Action(Kind::Mark, random_.below(wheel::numberCount),
                               random_.below(f_.tabelle1.cols()));
@@ -528,8 +543,10 @@ public:
     {
         const int p = random_.below(1000);
         Action x(Kind::Start);
-        if (p < 380)
+        if (p < 360)
             x.kind = Kind::Start;
+        else if (p < 380)
+            x = logKey();
         else if (p < 460)
             x = Action(Kind::Mode, random_.below(OptionGroup::count));
         else if (p < 520)
@@ -568,6 +585,16 @@ public:
         return x;
     }
 
+    // A key on a row of the log: mostly near its entries, now and then on a
+    // row far below them, where a click may have left the current row.
+    Action logKey()
+    {
+        const int near = f_.tabelle3.rowsInUse() + random_.between(-30, 3);
+        const int from =
+            random_.chance(90) ? std::clamp(near, 0, logRows - 1) : random_.below(logRows);
+        return Action(Kind::LogKey, from, random_.below(logKeyCount));
+    }
+
     struct Before {
         std::int16_t kombiwurf;
         std::int16_t schritt;
@@ -586,6 +613,7 @@ public:
     void checkDisplays(std::ostream& why) const;
     void checkInputs(const Action& x, const Before& before, bool restarted, std::ostream& why);
     void checkImport(const Action& x, const Before& before, std::ostream& why);
+    void checkLogKey(const Action& x, std::ostream& why) const;
 
     Before before() const
     {
@@ -708,6 +736,7 @@ std::string Session::check(const Action& x, const Before& before)
     checkDisplays(why);
     checkInputs(x, before, restarted, why);
     checkImport(x, before, why);
+    checkLogKey(x, why);
     return why.str();
 }
 
@@ -888,6 +917,26 @@ void Session::checkInputs(const Action& x, const Before& before, bool restarted,
     }
     if (f_.okstart.enabled() && !startAllowed_)
         why << "Start enabled without a positive count since the run ended; ";
+}
+
+// A key on the log lands on an entry, or on the first row before there is
+// one; Ctrl+End lands on the last entry, the one with none below it.
+void Session::checkLogKey(const Action& x, std::ostream& why) const
+{
+    if (x.kind != Kind::LogKey)
+        return;
+    const GridModel& log = f_.tabelle3;
+    const int row = log.currentRow();
+    const auto written = [&log](int r) {
+        for (int col = 0; col < log.cols(); ++col)
+            if (!log.textAt(r, col).empty())
+                return true;
+        return false;
+    };
+    if (row < 0 || (row > 0 && !written(row)))
+        why << "a log key landed on row " << row << " of " << log.rowsInUse() << " entries; ";
+    if (static_cast<RowKey>(x.b) == RowKey::last && (row + 1 < logRows && written(row + 1)))
+        why << "Ctrl+End left the log on row " << row << " above an entry; ";
 }
 
 void Session::checkImport(const Action& x, const Before& before, std::ostream& why)
