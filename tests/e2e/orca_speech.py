@@ -37,10 +37,13 @@ SPINS = [(i * 7) % 36 + 1 for i in range(1, 61)]
 # How long one speech may take to come after its key: the program answers at
 # once, Orca on a loaded machine within a second or two.
 SPEECH_DEADLINE = 15.0
+# How often Orca and the program are started before their start counts as failed.
+STARTS = 3
 # Flat review must speak this soon after its key, by Orca's own clock.
 FLAT_REVIEW_SECONDS = 2.0
-# Orca writes the text in quotes, then any voice and its settings.
-SPOKEN = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'(?: ?\{| voice=|$)")
+# Orca writes the text in quotes, then any voice and its settings, or a
+# list of them.
+SPOKEN = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'(?: ?\{| ?\[\{| voice=|$)")
 
 failures = []
 # Every line of Orca's debug output, as it comes.
@@ -171,9 +174,9 @@ def main():
     out = os.path.abspath(sys.argv[2])
     if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
         sys.exit("needs a session bus of its own: run under dbus-run-session")
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit("no end within 250 s"))
-    signal.alarm(250)
-    faulthandler.dump_traceback_later(255, exit=False)
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit("no end within 400 s"))
+    signal.alarm(400)
+    faulthandler.dump_traceback_later(405, exit=False)
 
     home = os.path.join(out, "orca-home")
     subprocess.run(["rm", "-rf", home], check=True)
@@ -226,28 +229,22 @@ def main():
         tty.setraw(slave)
         threading.Thread(target=read_output, args=(master, os.path.join(out, "orca-debug.log")),
                          daemon=True).start()
-        started = time.monotonic()
-        orca = subprocess.Popen(["orca", "-u", folders["prefs"], "--debug-file", os.ttyname(slave)], env=env,
-                                stdout=subprocess.DEVNULL, stderr=open(os.path.join(out, "orca-stderr.log"), "w"))
-        children.append(orca)
-        # The program asks which events are listened for once, as it starts:
-        # Orca must be listening before it does.
-        wait_until("Orca never started its registry",
-                   lambda: any("Starting ATSPI registry" in line for line in lines[:]), 60)
-        wait_until("the registry does not list Orca's listeners", lambda: registry_lists(
-            ["Object:PropertyChange:AccessibleDescription", "Object:StateChanged:Focused"]), 30)
-        print(f"Orca started in {time.monotonic() - started:.1f} s")
-
-        program_log = open(os.path.join(out, "program-orca.log"), "w")
-        ravelin = subprocess.Popen([program], cwd=permanence, stdout=program_log, stderr=program_log,
-                                   env=dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-        children.append(ravelin)
-        window = wait_until("no window named Ravelin", lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", "Ravelin"], capture_output=True, text=True,
-            timeout=5).stdout.split()[:1], 20)[0]
-        since = mark()
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], timeout=10, check=True)
-        _, since = await_speech(r"Anzahl W.rfe", since, "the window's first focus")
+        # Orca and the program, until Orca speaks the window's first focus. A
+        # start that goes wrong before the first key is pressed (a registry
+        # never up, listeners never listed, the first focus never heard) is
+        # Orca's own start on a loaded machine, not what the program does: it
+        # is tried again, at most STARTS times, and only then fails the test.
+        since = None
+        for attempt in range(1, STARTS + 1):
+            since = start_orca_and_program(program, permanence, env, folders, slave, out, children)
+            if since is not None:
+                break
+            print(f"start {attempt} of Orca and the program went wrong; trying again", file=sys.stderr)
+            for child in children[2:]:
+                stop(child)
+            del children[2:]
+        if since is None:
+            sys.exit(f"Orca never spoke the window's first focus in {STARTS} starts")
         run_session(since)
     finally:
         for child in reversed(children):
@@ -257,6 +254,65 @@ def main():
                     child.wait(5)
                 except subprocess.TimeoutExpired:
                     child.kill()
+
+
+def try_until(probe, seconds):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def stop(child):
+    if child.poll() is None:
+        child.terminate()
+        try:
+            child.wait(5)
+        except subprocess.TimeoutExpired:
+            child.kill()
+
+
+def start_orca_and_program(program, permanence, env, folders, slave, out, children):
+    """Orca, listening, then the program with its window focused; the line
+    after Orca's speech of the first focus, or None when any step never came."""
+    started = time.monotonic()
+    begun = mark()
+    orca = subprocess.Popen(["orca", "-u", folders["prefs"], "--debug-file", os.ttyname(slave)], env=env,
+                            stdout=subprocess.DEVNULL, stderr=open(os.path.join(out, "orca-stderr.log"), "a"))
+    children.append(orca)
+    # The program asks which events are listened for once, as it starts:
+    # Orca must be listening before it does.
+    if not try_until(lambda: any("Starting ATSPI registry" in line for line in lines[begun:]), 60):
+        print("Orca never started its registry", file=sys.stderr)
+        return None
+    if not try_until(lambda: registry_lists(
+            ["Object:PropertyChange:AccessibleDescription", "Object:StateChanged:Focused"]), 30):
+        print("the registry does not list Orca's listeners", file=sys.stderr)
+        return None
+    print(f"Orca started in {time.monotonic() - started:.1f} s")
+
+    program_log = open(os.path.join(out, "program-orca.log"), "a")
+    ravelin = subprocess.Popen([program], cwd=permanence, stdout=program_log, stderr=program_log,
+                               env=dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    children.append(ravelin)
+    window = try_until(lambda: subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", "Ravelin"], capture_output=True, text=True,
+        timeout=5).stdout.split()[:1], 20)
+    if not window:
+        print("no window named Ravelin", file=sys.stderr)
+        return None
+    since = mark()
+    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], timeout=10, check=True)
+    heard = try_until(lambda: any(re.search(r"Anzahl W.rfe", text) for _, _, text in speeches(since)),
+                      SPEECH_DEADLINE)
+    if not heard:
+        print(f"Orca did not speak the window's first focus: {[t for _, _, t in speeches(since)]}",
+              file=sys.stderr)
+        return None
+    return max(index for index, _, text in speeches(since) if re.search(r"Anzahl W.rfe", text)) + 1
 
 
 def keys(*names):
@@ -386,7 +442,7 @@ def run_session(since):
 
     # The whole run at once says one summary.
     since = mark()
-    keys("ctrl+e")
+    keys("F5")
     _, since = await_speech(rf"Ende, {len(SPINS) // 3} Zahlen", since, "Bis zum Ende")
     time.sleep(1.0)
     said = [text for _, _, text in speeches(since)]
