@@ -39,9 +39,7 @@ SPINS = [(i * 7) % 36 + 1 for i in range(1, 61)]
 SPEECH_DEADLINE = 15.0
 # How often Orca and the program are started before their start counts as failed.
 STARTS = 3
-# Flat review must speak at all, as any other speech; how soon it speaks is
-# printed, a figure and not a check: on a loaded machine Orca's own walk of
-# the window takes what the machine gives it.
+
 # Orca writes the text in quotes, then any voice and its settings, or a
 # list of them.
 SPOKEN = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'(?: ?\{| ?\[\{| voice=|$)")
@@ -456,7 +454,9 @@ def run_session(since):
 def flat_review():
     """Flat review's key, and the time until Orca speaks the review's first
     line, by Orca's own clock; its key's echo and the mode's own message come
-    at once and are not counted."""
+    at once and are not counted. It must speak, as any other speech; how soon
+    is printed, a figure and not a check: on a loaded machine Orca's own walk
+    of the window takes what the machine gives it."""
     since = mark()
     keys("KP_Subtract")
     end = time.monotonic() + SPEECH_DEADLINE
