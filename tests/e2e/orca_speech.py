@@ -303,21 +303,34 @@ def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "120", *names], timeout=20, check=True)
 
 
+def settle(since, quiet=0.7, seconds=SPEECH_DEADLINE):
+    """Waits until Orca has said something after the line `since` and then
+    nothing more for `quiet` seconds: all a key brought is said."""
+    end = time.monotonic() + seconds
+    seen, still_since = mark(), time.monotonic()
+    while time.monotonic() < end:
+        now = mark()
+        if now != seen:
+            seen, still_since = now, time.monotonic()
+        elif speeches(since) and time.monotonic() - still_since >= quiet:
+            return True
+        time.sleep(0.05)
+    return False
+
+
 def tab_to(pattern, since, what, limit=25):
-    """Tabs on until Orca says the control's name; the line after its speech."""
+    """Tabs on until Orca says the control's name; the line after its speech.
+    Each Tab is said whole before the next: on a loaded machine a speech may
+    come late, and a Tab pressed meanwhile would pass the control by."""
     wanted = re.compile(pattern)
     for _ in range(limit):
         keys("Tab")
-        found, since = await_speech(r".", since, f"Tab towards {what}", 5)
-        if found is None:
+        found, since = await_speech(r"^tab\s*$", since, f"Tab towards {what}", SPEECH_DEADLINE)
+        if found is None or not settle(since):
+            check(False, f"Tab towards {what}: nothing said after the key")
             return None
-        # What Tab said, once it is all said.
-        time.sleep(0)
-        end = time.monotonic() + 1.0
-        while time.monotonic() < end:
-            if any(wanted.search(text) for _, _, text in speeches(since)):
-                return mark()
-            time.sleep(0.05)
+        if any(wanted.search(text) for _, _, text in speeches(since)):
+            return mark()
         since = mark()
     check(False, f"Tab never reached {what}")
     return None
@@ -362,9 +375,9 @@ def run_session(since):
         return
     keys("space")
     _, since = await_speech(r"Markierungen gel.scht", since, "the grey grid's R")
-    keys("Tab")
-    time.sleep(0.3)
-    since = mark()
+    since = tab_to(r"Gr.nes Feld leeren", since, "the green grid's R")
+    if since is None:
+        return
     keys("space")
     _, since = await_speech(r"Eintr.ge des ersten Erscheinens gel.scht", since, "the green grid's R")
 
@@ -373,7 +386,8 @@ def run_session(since):
     if since is None:
         return
     keys("space")
-    _, since = await_speech(r"Abbruch|Neuanfang|\?", since, "the restart's question")
+    # The question's own prompt: Return before it would go to the window.
+    _, since = await_speech(r"bitte best.tigen", since, "the restart's question")
     answered = mark()
     keys("Return")
     _, since = await_speech(r"Anzahl W.rfe", answered, "the focus after the restart")
