@@ -269,8 +269,15 @@ def start_orca_and_program(program, permanence, env, folders, slave, out, childr
     children.append(orca)
     # The program asks which events are listened for once, as it starts:
     # Orca must be listening before it does.
-    if not try_until(lambda: any("Starting ATSPI registry" in line for line in lines[begun:]), 30):
+    if not try_until(lambda: orca.poll() is not None
+                     or any("Starting ATSPI registry" in line for line in lines[begun:]), 30):
         print("Orca never started its registry", file=sys.stderr)
+        return None
+    if orca.poll() is not None:
+        # Orca starts once a user: another one running, a test's own left
+        # over or a second test at the same time, makes it end at once.
+        print(f"Orca ended as it started, with status {orca.returncode}; another Orca of this user "
+              "may run: see orca-stderr.log", file=sys.stderr)
         return None
     if not try_until(lambda: registry_lists(
             ["Object:PropertyChange:AccessibleDescription", "Object:StateChanged:Focused"]), 30):
