@@ -6,6 +6,13 @@
 # Usage: run_orca_speech.sh PROGRAM OUTPUT_FOLDER
 here=$(dirname "$0")
 for start in 1 2 3; do
+  # Orca runs once a user: another test's Orca is waited for, five minutes
+  # at most, rather than taken for a fault of the program.
+  waited=0
+  while pgrep -u "$(id -u)" -x orca >/dev/null && [ "$waited" -lt 300 ]; do
+    sleep 1
+    waited=$((waited + 1))
+  done
   dbus-run-session -- /usr/bin/python3 "$here/orca_speech.py" "$1" "$2"
   status=$?
   [ "$status" -ne 75 ] && exit "$status"
