@@ -609,8 +609,23 @@ def run_distribution(ravelin):
     # a click into the count box brings it.
     click_count()
     keys("F5")
-    check_soon(lambda: logs[0].description == "10 Einträge",
-               lambda: f"Bis zum Ende left the log described {logs[0].description!r}")
+
+    def shown_count(box):
+        said = [n.name.split(": ")[1] for n in nodes
+                if n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith(box + ": ")]
+        return int(said[0]) if len(said) == 1 and said[0].isdigit() else None
+
+    # A spun 0 uses up a spin and composes nothing: 30 spins give up to
+    # 10 numbers, as many as the box of numbers composed shows.
+    def ended():
+        spins, composed = shown_count("Anzahl Würfe real"), shown_count("Anzahl Würfe akut")
+        ran = spins is not None and spins >= 30 and composed is not None and 0 < composed <= 10
+        return composed if ran and logs[0].description == f"{composed} Einträge" else None
+
+    check_soon(lambda: ended() is not None,
+               lambda: f"Bis zum Ende left the log described {logs[0].description!r}, the boxes reading "
+                       f"{shown_count('Anzahl Würfe real')} spins, {shown_count('Anzahl Würfe akut')} numbers")
+    composed = ended() or 10
     keys("ctrl+d")
 
     def distribution():
@@ -625,10 +640,10 @@ def run_distribution(ravelin):
     if charts:
         said = charts[0].description.split(", ")
         counted = sum(int(part.split(": ")[1].split()[0]) for part in said if ": " in part)
-        check(len(said) == 36 and counted == 10,
-              f"the chart's description lists {len(said)} numbers and {counted} of 10 composed")
+        check(len(said) == 36 and counted == composed,
+              f"the chart's description lists {len(said)} numbers and {counted} of {composed} composed")
     read = [n.name for n in nodes if n.getRole() == pyatspi.ROLE_LABEL and n.name]
-    order = ["Zahlen:", "10", "Chi-Quadrat:", "Freiheitsgrade:", "35", "p-Wert:",
+    order = ["Zahlen:", str(composed), "Chi-Quadrat:", "Freiheitsgrade:", "35", "p-Wert:",
              "2fach hintereinander:", "3fach hintereinander:"]
     at = [read.index(name) if name in read else -1 for name in order]
     check(-1 not in at and at == sorted(at), f"the figures read in the order {read}")
