@@ -199,20 +199,8 @@ def start_reading():
 
 def listening():
     """Whether the registry lists every event the reader listens for, as the program will ask it."""
-    from gi.repository import Gio
-    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                                GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
-    bus = Gio.DBusConnection.new_for_address_sync(
-        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
-        None, None)
-    try:
-        reply = bus.call_sync("org.a11y.atspi.Registry", "/org/a11y/atspi/registry", "org.a11y.atspi.Registry",
-                              "GetRegisteredEvents", None, None, Gio.DBusCallFlags.NONE, 5000, None)
-    finally:
-        bus.close_sync(None)
-    listed = {event for (_, event) in reply.unpack()[0]}
-    return set(LISTENED.values()) <= listed
+    from atspi_registry import registered_events
+    return set(LISTENED.values()) <= registered_events()
 
 
 # Every change announced since the last look: (kind, source, what it carries:

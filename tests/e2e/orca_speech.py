@@ -119,27 +119,11 @@ def registry_lists(events):
     """Whether the registry lists Orca's listeners for these events; not
     yet, while the accessibility bus it names takes no connection."""
     from gi.repository import GLib
+    from atspi_registry import registered_events
     try:
-        return registry_lists_now(events)
+        return set(events) <= registered_events()
     except GLib.Error:
         return False
-
-
-def registry_lists_now(events):
-    from gi.repository import Gio, GLib
-    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                                GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
-    bus = Gio.DBusConnection.new_for_address_sync(
-        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
-        None, None)
-    try:
-        reply = bus.call_sync("org.a11y.atspi.Registry", "/org/a11y/atspi/registry", "org.a11y.atspi.Registry",
-                              "GetRegisteredEvents", None, None, Gio.DBusCallFlags.NONE, 5000, None)
-    finally:
-        bus.close_sync(None)
-    listed = {event for (_, event) in reply.unpack()[0]}
-    return set(events) <= listed
 
 
 def wait_until(what, probe, seconds):
@@ -343,6 +327,14 @@ def tab_to(pattern, since, what, limit=25):
     return None
 
 
+def press_on(pattern, since, what):
+    """Tabs to a control and presses it by Space; None when Tab never got there."""
+    since = tab_to(pattern, since, what)
+    if since is not None:
+        keys("space")
+    return since
+
+
 def run_session(since):
     keys("3", "0")
     since = tab_to(r"^Start\b", since, "Start")
@@ -377,22 +369,19 @@ def run_session(since):
         await_speech(rf"\b{marked.group(1)} nicht markiert\b", since, "the mark taken back by Space")
         since = mark()
     # The two "R" buttons.
-    since = tab_to(r"Markierungen l.schen|^R\b|L.scht alle Markierungen", since, "the grey grid's R")
+    since = press_on(r"Markierungen l.schen|^R\b|L.scht alle Markierungen", since, "the grey grid's R")
     if since is None:
         return
-    keys("space")
     _, since = await_speech(r"Markierungen gel.scht", since, "the grey grid's R")
-    since = tab_to(r"Gr.nes Feld leeren", since, "the green grid's R")
+    since = press_on(r"Gr.nes Feld leeren", since, "the green grid's R")
     if since is None:
         return
-    keys("space")
     _, since = await_speech(r"Eintr.ge des ersten Erscheinens gel.scht", since, "the green grid's R")
 
     # A confirmed restart: the focus lands once, on the count, and is said.
-    since = tab_to(r"^Abbruch\b", since, "Abbruch")
+    since = press_on(r"^Abbruch\b", since, "Abbruch")
     if since is None:
         return
-    keys("space")
     # The question's own prompt: Return before it would go to the window.
     _, since = await_speech(r"bitte best.tigen", since, "the restart's question")
     answered = mark()
@@ -407,20 +396,18 @@ def run_session(since):
     since = mark()
 
     # An import by the keyboard: Import, the drive, the folders, the file, OK.
-    since = tab_to(r"^Import\b", since, "Import")
+    since = press_on(r"^Import\b", since, "Import")
     if since is None:
         return
-    keys("space")
     time.sleep(0.5)
     since = tab_to(r"Permanenzdateien|a-notiz|b-hamburg", since, "the file list")
     if since is None:
         return
     keys("Down")
     _, since = await_speech(re.escape(PERMANENCE), since, "the permanence chosen")
-    since = tab_to(r"^OK\b", since, "OK")
+    since = press_on(r"^OK\b", since, "OK")
     if since is None:
         return
-    keys("space")
     header = r"\. ".join([re.escape(PERMANENCE) + " importiert", ", ".join(HEADER), f"{len(SPINS)} W.rfe"])
     _, since = await_speech(header, since, "the import")
     time.sleep(1.0)
@@ -436,10 +423,9 @@ def run_session(since):
     _, since = await_speech(r"^Start push button", since, "Tab back from the guidance box")
 
     # Info, and Info again: its new caption is said.
-    since = tab_to(r"^Info push button", since, "Info")
+    since = press_on(r"^Info push button", since, "Info")
     if since is None:
         return
-    keys("space")
     _, since = await_speech(r"^Ende Info", since, "Info")
     keys("space")
     _, since = await_speech(r"^Info$", since, "Info again")
