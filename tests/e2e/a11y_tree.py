@@ -35,6 +35,10 @@ import subprocess
 import sys
 import time
 
+# The tests run from the source tree and leave it as they found it.
+sys.dont_write_bytecode = True
+from desktop_session import end_all, poll, registered_events
+
 NUMBER_BOX = "Aktuell geworfene Zahl"
 GUIDANCE = "Hinweise"
 MARKED = 9
@@ -85,14 +89,7 @@ def pump():
 
 
 def wait_for(what, probe, seconds=10.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        pump()
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.1)
-    sys.exit(what)
+    return poll(probe, seconds, pump) or sys.exit(what)
 
 
 def check_soon(probe, what, seconds=3.0):
@@ -179,13 +176,7 @@ def main():
         run_import(launch("program-a11y-import.log", folder))
         run_distribution(launch("program-a11y-distribution.log"))
     finally:
-        for child in reversed(children):
-            if child.poll() is None:
-                child.terminate()
-                try:
-                    child.wait(5)
-                except subprocess.TimeoutExpired:
-                    child.kill()
+        end_all(children)
 
 
 def start_reading():
@@ -199,7 +190,6 @@ def start_reading():
 
 def listening():
     """Whether the registry lists every event the reader listens for, as the program will ask it."""
-    from atspi_registry import registered_events
     return set(LISTENED.values()) <= registered_events()
 
 

@@ -1,5 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What the accessibility registry of this D-Bus session tells its clients."""
+"""What both screen-reader tests need of the desktop session they build:
+the registry's word on who listens, waiting for a state, and ending the
+programs they started."""
+
+import subprocess
+import time
 
 from gi.repository import Gio, GLib
 
@@ -18,3 +23,26 @@ def registered_events():
     finally:
         bus.close_sync(None)
     return {event for (_, event) in reply.unpack()[0]}
+
+
+def poll(probe, seconds, before_each=lambda: None):
+    """What the probe first finds within the time, or None."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        before_each()
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def end_all(children):
+    """Ends the started programs, the last started first."""
+    for child in reversed(children):
+        if child.poll() is None:
+            child.terminate()
+            try:
+                child.wait(5)
+            except subprocess.TimeoutExpired:
+                child.kill()

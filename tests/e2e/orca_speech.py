@@ -27,6 +27,10 @@ import subprocess
 import sys
 import threading
 import time
+
+# The tests run from the source tree and leave it as they found it.
+sys.dont_write_bytecode = True
+from desktop_session import end_all, poll, registered_events
 import tty
 
 PERMANENCE = "b-hamburg.txt"
@@ -119,7 +123,6 @@ def registry_lists(events):
     """Whether the registry lists Orca's listeners for these events; not
     yet, while the accessibility bus it names takes no connection."""
     from gi.repository import GLib
-    from atspi_registry import registered_events
     try:
         return set(events) <= registered_events()
     except GLib.Error:
@@ -127,13 +130,7 @@ def registry_lists(events):
 
 
 def wait_until(what, probe, seconds):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.1)
-    sys.exit(what)
+    return poll(probe, seconds) or sys.exit(what)
 
 
 def write_speech_server_setup(folder, spoken):
@@ -224,23 +221,7 @@ def main():
             raise SystemExit(START_FAILED)
         run_session(since)
     finally:
-        for child in reversed(children):
-            if child.poll() is None:
-                child.terminate()
-                try:
-                    child.wait(5)
-                except subprocess.TimeoutExpired:
-                    child.kill()
-
-
-def try_until(probe, seconds):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.1)
-    return None
+        end_all(children)
 
 
 def start_orca_and_program(program, permanence, env, folders, slave, out, children):
@@ -253,7 +234,7 @@ def start_orca_and_program(program, permanence, env, folders, slave, out, childr
     children.append(orca)
     # The program asks which events are listened for once, as it starts:
     # Orca must be listening before it does.
-    if not try_until(lambda: orca.poll() is not None
+    if not poll(lambda: orca.poll() is not None
                      or any("Starting ATSPI registry" in line for line in lines[begun:]), 30):
         print("Orca never started its registry", file=sys.stderr)
         return None
@@ -263,7 +244,7 @@ def start_orca_and_program(program, permanence, env, folders, slave, out, childr
         print(f"Orca ended as it started, with status {orca.returncode}; another Orca of this user "
               "may run: see orca-stderr.log", file=sys.stderr)
         return None
-    if not try_until(lambda: registry_lists(
+    if not poll(lambda: registry_lists(
             ["Object:PropertyChange:AccessibleDescription", "Object:StateChanged:Focused"]), 30):
         print("the registry does not list Orca's listeners", file=sys.stderr)
         return None
@@ -273,7 +254,7 @@ def start_orca_and_program(program, permanence, env, folders, slave, out, childr
     ravelin = subprocess.Popen([program], cwd=permanence, stdout=program_log, stderr=program_log,
                                env=dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
     children.append(ravelin)
-    window = try_until(lambda: subprocess.run(
+    window = poll(lambda: subprocess.run(
         ["xdotool", "search", "--onlyvisible", "--name", "Ravelin"], capture_output=True, text=True,
         timeout=5).stdout.split()[:1], 20)
     if not window:
@@ -281,7 +262,7 @@ def start_orca_and_program(program, permanence, env, folders, slave, out, childr
         return None
     since = mark()
     subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], timeout=10, check=True)
-    heard = try_until(lambda: any(re.search(r"Anzahl W.rfe", text) for _, _, text in speeches(since)),
+    heard = poll(lambda: any(re.search(r"Anzahl W.rfe", text) for _, _, text in speeches(since)),
                       SPEECH_DEADLINE)
     if not heard:
         print(f"Orca did not speak the window's first focus: {[t for _, _, t in speeches(since)]}",
@@ -325,6 +306,12 @@ def tab_to(pattern, since, what, limit=25):
         since = mark()
     check(False, f"Tab never reached {what}")
     return None
+
+
+def said_later(since):
+    """All said since the mark, a second on: time for a late or second speech."""
+    time.sleep(1.0)
+    return [text for _, _, text in speeches(since)]
 
 
 def press_on(pattern, since, what):
@@ -387,8 +374,7 @@ def run_session(since):
     answered = mark()
     keys("Return")
     _, since = await_speech(r"Anzahl W.rfe", answered, "the focus after the restart")
-    time.sleep(1.0)
-    after = [text for _, _, text in speeches(answered)]
+    after = said_later(answered)
     check(not any(re.search(r"^Abbruch push button|^Start push button", text) for text in after),
           f"after the restart the focus passed over another control: {after}")
     check(sum(1 for text in after if re.search(r"^Anzahl W.rfe text", text)) == 1,
@@ -410,8 +396,7 @@ def run_session(since):
         return
     header = r"\. ".join([re.escape(PERMANENCE) + " importiert", ", ".join(HEADER), f"{len(SPINS)} W.rfe"])
     _, since = await_speech(header, since, "the import")
-    time.sleep(1.0)
-    said = [text for _, _, text in speeches(since)]
+    said = said_later(since)
     check(not any("importiert" in text for text in said), f"the import was said twice: {said}")
 
     # The guidance box by its key, and back to Start, where the import left
@@ -429,14 +414,12 @@ def run_session(since):
     _, since = await_speech(r"^Ende Info", since, "Info")
     keys("space")
     _, since = await_speech(r"^Info$", since, "Info again")
-    since = mark()
 
     # The whole run at once says one summary.
     since = mark()
     keys("F5")
     _, since = await_speech(rf"Ende, {len(SPINS) // 3} Zahlen", since, "Bis zum Ende")
-    time.sleep(1.0)
-    said = [text for _, _, text in speeches(since)]
+    said = said_later(since)
     check(not any(re.search(r"Sechser|Kolonne|Farbe", text) for text in said),
           f"Bis zum Ende said single presses: {said}")
 
